@@ -1,0 +1,27 @@
+#include "randomsource.h"
+
+#include <chrono>
+
+RandomSource::RandomSource(std::uint64_t seed)
+{
+    std::seed_seq sequence{static_cast<std::uint32_t>(seed),
+                           static_cast<std::uint32_t>(seed >> 32)};
+    m_engine.seed(sequence);
+}
+
+RandomSource RandomSource::SeededFromClock()
+{
+    const auto ticks = static_cast<std::uint64_t>(
+        std::chrono::system_clock::now().time_since_epoch().count());
+    std::random_device entropy;
+    const std::uint64_t mixed = (std::uint64_t{entropy()} << 32) | entropy();
+    return RandomSource(ticks ^ mixed);
+}
+
+float RandomSource::operator()()
+{
+    // 24 random bits times 2^-24: every value is exact in a float, and the
+    // largest is 1 - 2^-24, so a reel can never show 10.
+    constexpr float scale = 1.0f / 16777216.0f;
+    return static_cast<float>(m_engine() >> 8) * scale;
+}

@@ -1,0 +1,47 @@
+#include "spin.h"
+
+#include "gameview.h"
+#include "module1.h"
+#include "winrate.h"
+
+#include <cmath>
+
+Spin::Spin(Module1 &counters, GameView &view, Draw draw, Beep beep, QLocale locale)
+    : m_counters(counters)
+    , m_view(view)
+    , m_draw(std::move(draw))
+    , m_beep(std::move(beep))
+    , m_locale(std::move(locale))
+{
+}
+
+void Spin::Play()
+{
+    m_view.HideWinPicture();
+    for (int reel = 0; reel < GameView::ReelCount; ++reel) {
+        // The product in double precision, floored unrounded: 0..9.
+        const double scaled = static_cast<double>(m_draw()) * 10.0;
+        const int digit = static_cast<int>(std::floor(scaled));
+        m_view.SetReelText(reel, QString::number(digit));
+    }
+    m_counters.CountGamePlayed();
+
+    if (ReelsShowASeven()) {
+        m_view.ShowWinPicture();
+        m_beep();
+        m_counters.CountGameWon();
+        m_view.SetWinsText(QStringLiteral("Parties gagnantes : ")
+                           + QString::number(m_counters.GamesWon()));
+    }
+    m_view.SetRateText(
+        FormatWinRate(m_counters.GamesWon(), m_counters.GamesPlayed(), m_locale));
+}
+
+// Reads every reel back as shown, without stopping at the first seven.
+bool Spin::ReelsShowASeven() const
+{
+    bool seven = false;
+    for (int reel = 0; reel < GameView::ReelCount; ++reel)
+        seven = (m_view.ReelText(reel).toDouble() == 7.0) || seven;
+    return seven;
+}

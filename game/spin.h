@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QLocale>
+
+#include <functional>
+
+class GameView;
+class Module1;
+
+// One press of "Jouer": three reels drawn, the game counted, a win shown,
+// sounded and counted, and the win rate refreshed, always in that order.
+class Spin
+{
+public:
+    using Draw = std::function<float()>; // 0 <= r < 1
+    using Beep = std::function<void()>;
+
+    Spin(Module1 &counters, GameView &view, Draw draw, Beep beep,
+         QLocale locale = QLocale::system());
+
+    void Play();
+
+private:
+    bool ReelsShowASeven() const;
+
+    Module1 &m_counters;
+    GameView &m_view;
+    Draw m_draw;
+    Beep m_beep;
+    QLocale m_locale;
+};

@@ -1,0 +1,107 @@
+#include "fittedlabel.h"
+
+#include <QTest>
+
+class TestFittedLabel : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void fitsItsText_data();
+    void fitsItsText();
+};
+
+namespace {
+
+QFont Font(const char *family, qreal points, bool italic)
+{
+    QFont font{QLatin1String(family)};
+    font.setPointSizeF(points);
+    font.setBold(true);
+    font.setItalic(italic);
+    return font;
+}
+
+QRectF Needed(const FittedLabel &label, const QFont &font)
+{
+    const int flags = int(label.alignment()) | Qt::TextWordWrap;
+    return QFontMetricsF(font, &label).boundingRect(label.contentsRect(), flags, label.text());
+}
+
+bool Fits(const FittedLabel &label, const QFont &font)
+{
+    const QRectF needed = Needed(label, font);
+    return needed.width() <= label.contentsRect().width()
+        && needed.height() <= label.contentsRect().height();
+}
+
+} // namespace
+
+void TestFittedLabel::fitsItsText_data()
+{
+    QTest::addColumn<QFont>("font");
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<bool>("border");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("shrinks");
+    QTest::addColumn<int>("lines");
+
+    const QFont title = Font("Arial", 20.25, false);
+    const QFont wins = Font("Arial", 12, true);
+    const QFont clock = Font("Times New Roman", 24, false);
+    const QSize winsSize(169, 25), clockSize(161, 41);
+
+    QTest::newRow("title keeps its font on two lines")
+        << title << QSize(129, 65) << false << "Bandit manchot" << false << 2;
+    QTest::newRow("first count keeps its font")
+        << wins << winsSize << false << "Parties gagnantes : 0" << false << 1;
+    // at its own font the tenth win dropped onto a hidden second line
+    QTest::newRow("tenth win shrinks onto one line")
+        << wins << winsSize << false << "Parties gagnantes : 10" << true << 1;
+    QTest::newRow("a billion wins still fits")
+        << wins << winsSize << false << "Parties gagnantes : 1000000000" << true << 1;
+    QTest::newRow("French time keeps its font")
+        << clock << clockSize << true << "14:05:09" << false << 1;
+    QTest::newRow("American time shrinks")
+        << clock << clockSize << true << "12:05:09 PM" << true << 1;
+    QTest::newRow("a wider fallback font shrinks")
+        << Font("DejaVu Sans", 12, true) << winsSize << false << "Parties gagnantes : 0" << true
+        << 1;
+    QTest::newRow("empty text keeps its font") << clock << clockSize << true << "" << false << 1;
+}
+
+void TestFittedLabel::fitsItsText()
+{
+    QFETCH(QFont, font);
+    QFETCH(QSize, size);
+    QFETCH(bool, border);
+    QFETCH(QString, text);
+    QFETCH(bool, shrinks);
+    QFETCH(int, lines);
+
+    FittedLabel label;
+    label.setFont(font);
+    label.resize(size);
+    label.setAlignment(Qt::AlignCenter);
+    if (border)
+        label.setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    label.setText(text);
+
+    const QFont fitted = label.FittedFont();
+    QCOMPARE(fitted.family(), font.family());
+    QCOMPARE(fitted.bold(), font.bold());
+    QCOMPARE(fitted.italic(), font.italic());
+    QCOMPARE(fitted.pointSizeF() < font.pointSizeF(), shrinks);
+    QVERIFY(Fits(label, fitted));
+    if (shrinks) {
+        QFont larger = fitted;
+        larger.setPointSizeF(fitted.pointSizeF() + 0.25);
+        QVERIFY2(!Fits(label, larger), "shrunk further than needed");
+    }
+    const QFontMetricsF metrics(fitted, &label);
+    const int shownLines = qRound(Needed(label, fitted).height() / metrics.lineSpacing());
+    QCOMPARE(shownLines, lines);
+}
+
+QTEST_MAIN(TestFittedLabel)
+#include "tst_fittedlabel.moc"

@@ -1,0 +1,248 @@
+#include "fittedlabel.h"
+#include "form1.h"
+
+#include <QApplication>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+
+#include <deque>
+
+namespace {
+
+// A window whose reels show the digits given, game after game, and whose
+// bell is counted rather than heard.
+struct ScriptedWindow
+{
+    std::shared_ptr<std::deque<float>> draws = std::make_shared<std::deque<float>>();
+    std::shared_ptr<int> beeps = std::make_shared<int>(0);
+    Form1 window{[draws = draws] {
+                     const float r = draws->empty() ? 0.0f : draws->front();
+                     if (!draws->empty())
+                         draws->pop_front();
+                     return r;
+                 },
+                 [beeps = beeps] { ++*beeps; }};
+
+    void Script(std::initializer_list<int> digits)
+    {
+        for (int digit : digits)
+            draws->push_back((digit + 0.5f) / 10.0f);
+    }
+    template<typename T = QWidget>
+    T *Child(const char *name) const
+    {
+        return window.findChild<T *>(QLatin1String(name));
+    }
+    QString Text(const char *name) const { return Child<QLabel>(name)->text(); }
+    QStringList Reels() const { return {Text("Label1"), Text("Label2"), Text("Label3")}; }
+};
+
+} // namespace
+
+class TestForm1 : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void window();
+    void layout_data();
+    void layout();
+    void menus();
+    void timer();
+    void focusStartsOnPlay();
+    void spaceBarPlays();
+    void clicksShowEachGame();
+    void countsStayReadable();
+    void endQuitsTheProgram();
+};
+
+void TestForm1::window()
+{
+    ScriptedWindow scripted;
+    Form1 &window = scripted.window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+    QCOMPARE(window.objectName(), QStringLiteral("Form1"));
+    QCOMPARE(window.windowTitle(), QStringLiteral("Bandit Manchot et Horloge Numérique"));
+    QCOMPARE(window.centralWidget()->size(), QSize(798, 549));
+    QCOMPARE(window.centralWidget()->mapToGlobal(QPoint(0, 0)), QPoint(264, 181));
+    // nothing in the window moves or grows, so neither does the window
+    QCOMPARE(window.minimumSize(), window.maximumSize());
+}
+
+void TestForm1::layout_data()
+{
+    QTest::addColumn<QRect>("geometry");
+    QTest::addColumn<QString>("family");
+    QTest::addColumn<qreal>("points");
+    QTest::addColumn<bool>("italic");
+    QTest::addColumn<QColor>("colour");
+    QTest::addColumn<bool>("border");
+    QTest::addColumn<Qt::Alignment>("alignment");
+    QTest::addColumn<QString>("text");
+
+    const QString serif = QStringLiteral("Times New Roman"), sans = QStringLiteral("Arial");
+    const QColor blue(0x00, 0x00, 0xC0), maroon(0x80, 0x00, 0x00);
+    const Qt::Alignment centre = Qt::AlignHCenter, left = Qt::AlignLeft;
+
+    QTest::newRow("Label1") << QRect(216, 40, 121, 41) << serif << 24.0 << false << blue << true
+                            << centre << "";
+    QTest::newRow("Label2") << QRect(384, 40, 137, 41) << serif << 24.0 << false << blue << true
+                            << centre << "";
+    QTest::newRow("Label3") << QRect(576, 40, 145, 41) << serif << 24.0 << false << blue << true
+                            << centre << "";
+    QTest::newRow("Label4") << QRect(24, 168, 129, 65) << sans << 20.25 << false
+                            << QColor(0x80, 0x00, 0x80) << false << left << "Bandit manchot";
+    QTest::newRow("lblWins") << QRect(24, 256, 169, 25) << sans << 12.0 << true
+                             << QColor(0x00, 0x80, 0x00) << false << centre
+                             << "Parties gagnantes : 0";
+    QTest::newRow("lblRate") << QRect(40, 312, 105, 25) << sans << 14.25 << true << maroon
+                             << false << centre << "0.0%";
+    QTest::newRow("Label5") << QRect(16, 376, 161, 41) << serif << 24.0 << false << maroon << true
+                            << centre << "";
+    QTest::newRow("Label6") << QRect(16, 440, 161, 41) << serif << 24.0 << false << maroon << true
+                            << centre << "";
+}
+
+void TestForm1::layout()
+{
+    QFETCH(QRect, geometry);
+    QFETCH(QString, family);
+    QFETCH(qreal, points);
+    QFETCH(bool, italic);
+    QFETCH(QColor, colour);
+    QFETCH(bool, border);
+    QFETCH(Qt::Alignment, alignment);
+    QFETCH(QString, text);
+
+    ScriptedWindow scripted;
+    scripted.window.show();
+    auto *label = scripted.Child<FittedLabel>(QTest::currentDataTag());
+    QVERIFY(label);
+    QCOMPARE(label->geometry(), geometry);
+    QCOMPARE(label->font().family(), family);
+    QCOMPARE(label->font().pointSizeF(), points);
+    QVERIFY(label->font().bold());
+    QCOMPARE(label->font().italic(), italic);
+    QCOMPARE(label->palette().color(QPalette::WindowText), colour);
+    QCOMPARE(label->frameWidth() > 0, border);
+    QCOMPARE(label->alignment() & Qt::AlignHorizontal_Mask, alignment);
+    QVERIFY(label->wordWrap());
+    QCOMPARE(label->text(), text);
+    QVERIFY(label->isVisible());
+    QCOMPARE(label->focusPolicy(), Qt::NoFocus);
+}
+
+void TestForm1::menus()
+{
+    ScriptedWindow scripted;
+    const QList<QAction *> top = scripted.window.menuBar()->actions();
+    QCOMPARE(top.size(), 2);
+    const QMenu *clock = top[0]->menu();
+    const QMenu *help = top[1]->menu();
+    QCOMPARE(clock->objectName(), QStringLiteral("mnuHorloge"));
+    QCOMPARE(clock->title(), QStringLiteral("Horloge"));
+    QCOMPARE(help->objectName(), QStringLiteral("mnuAide"));
+    QCOMPARE(help->title(), QStringLiteral("?"));
+    QCOMPARE(clock->actions().size(), 1);
+    QCOMPARE(clock->actions()[0]->objectName(), QStringLiteral("mnuDateItem"));
+    QCOMPARE(clock->actions()[0]->text(), QStringLiteral("Date"));
+    QCOMPARE(help->actions().size(), 1);
+    QCOMPARE(help->actions()[0]->objectName(), QStringLiteral("mnuAideItem"));
+    QCOMPARE(help->actions()[0]->text(), QStringLiteral("Aide"));
+}
+
+void TestForm1::timer()
+{
+    ScriptedWindow scripted;
+    auto *timer = scripted.window.findChild<QTimer *>(QStringLiteral("Timer1"));
+    QVERIFY(timer);
+    QVERIFY(timer->isActive());
+}
+
+void TestForm1::focusStartsOnPlay()
+{
+    ScriptedWindow scripted;
+    scripted.window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&scripted.window));
+    auto *play = scripted.Child<QPushButton>("Command1");
+    auto *end = scripted.Child<QPushButton>("Command2");
+    QCOMPARE(QApplication::focusWidget(), play);
+    QCOMPARE(play->text(), QStringLiteral("Jouer"));
+    QCOMPARE(play->geometry(), QRect(40, 40, 89, 33));
+    QCOMPARE(end->text(), QStringLiteral("Fin"));
+    QCOMPARE(end->geometry(), QRect(40, 104, 89, 33));
+    QCOMPARE(play->nextInFocusChain(), end);
+    QVERIFY(!scripted.Child("Image1")->isVisible());
+    QCOMPARE(scripted.Child("Image1")->geometry(), QRect(208, 128, 521, 313));
+}
+
+void TestForm1::spaceBarPlays()
+{
+    ScriptedWindow scripted;
+    scripted.Script({1, 2, 3});
+    scripted.window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&scripted.window));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    QCOMPARE(scripted.Reels(), (QStringList{"1", "2", "3"}));
+}
+
+void TestForm1::clicksShowEachGame()
+{
+    ScriptedWindow scripted;
+    scripted.window.show();
+    auto *play = scripted.Child<QPushButton>("Command1");
+    QWidget *picture = scripted.Child("Image1");
+
+    scripted.Script({7, 0, 7});
+    QTest::mouseClick(play, Qt::LeftButton);
+    QCOMPARE(scripted.Reels(), (QStringList{"7", "0", "7"}));
+    QVERIFY(picture->isVisible());
+    QCOMPARE(*scripted.beeps, 1);
+    QCOMPARE(scripted.Text("lblWins"), QStringLiteral("Parties gagnantes : 1"));
+    // the tests run under a French locale: the rate takes its comma
+    QCOMPARE(scripted.Text("lblRate"), QStringLiteral("100,0%"));
+
+    scripted.Script({1, 2, 3});
+    QTest::mouseClick(play, Qt::LeftButton);
+    QCOMPARE(scripted.Reels(), (QStringList{"1", "2", "3"}));
+    QVERIFY(!picture->isVisible());
+    QCOMPARE(*scripted.beeps, 1);
+    QCOMPARE(scripted.Text("lblWins"), QStringLiteral("Parties gagnantes : 1"));
+    QCOMPARE(scripted.Text("lblRate"), QStringLiteral("50,0%"));
+}
+
+void TestForm1::countsStayReadable()
+{
+    ScriptedWindow scripted;
+    scripted.window.show();
+    for (int game = 0; game < 10; ++game) {
+        scripted.Script({7, 7, 7});
+        QTest::mouseClick(scripted.Child<QPushButton>("Command1"), Qt::LeftButton);
+    }
+    auto *wins = scripted.Child<FittedLabel>("lblWins");
+    QCOMPARE(wins->text(), QStringLiteral("Parties gagnantes : 10"));
+    const QFontMetricsF metrics(wins->FittedFont(), wins);
+    const QRectF needed = metrics.boundingRect(wins->contentsRect(),
+                                               int(wins->alignment()) | Qt::TextWordWrap,
+                                               wins->text());
+    QVERIFY(wins->contentsRect().contains(needed.toAlignedRect()));
+    QVERIFY(needed.height() < 2 * metrics.lineSpacing());
+}
+
+void TestForm1::endQuitsTheProgram()
+{
+    ScriptedWindow scripted;
+    scripted.window.show();
+    auto *end = scripted.Child<QPushButton>("Command2");
+    QTimer::singleShot(0, end, [end] { QTest::mouseClick(end, Qt::LeftButton); });
+    QTimer::singleShot(5000, qApp, [] { QCoreApplication::exit(1); });
+    QCOMPARE(QApplication::exec(), 0);
+}
+
+QTEST_MAIN(TestForm1)
+#include "tst_form1.moc"

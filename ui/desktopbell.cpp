@@ -1,0 +1,74 @@
+#include "desktopbell.h"
+
+#include <QApplication>
+#include <QLibrary>
+
+#include <cstdint>
+
+// libcanberra is loaded at run time, so that the program starts and beeps
+// (with the platform's beep) on a system without it.
+class DesktopBell::SoundContext
+{
+public:
+    ~SoundContext()
+    {
+        if (m_context)
+            m_destroy(m_context);
+    }
+
+    // True when the theme's bell was handed to the sound server.
+    bool Play()
+    {
+        if (!m_opened) {
+            m_opened = true;
+            Open();
+        }
+        return m_context
+            && m_play(m_context, 0, "event.id", "bell", "event.description",
+                      "Partie gagnante", nullptr)
+            == 0;
+    }
+
+private:
+    using Create = int (*)(void **context);
+    using Open_ = int (*)(void *context);
+    using PlaySound = int (*)(void *context, std::uint32_t id, ...);
+    using Destroy = int (*)(void *context);
+
+    void Open()
+    {
+        m_library.setFileNameAndVersion(QStringLiteral("canberra"), 0);
+        const auto create = reinterpret_cast<Create>(m_library.resolve("ca_context_create"));
+        const auto open = reinterpret_cast<Open_>(m_library.resolve("ca_context_open"));
+        m_play = reinterpret_cast<PlaySound>(m_library.resolve("ca_context_play"));
+        m_destroy = reinterpret_cast<Destroy>(m_library.resolve("ca_context_destroy"));
+        if (!create || !open || !m_play || !m_destroy)
+            return;
+        void *context = nullptr;
+        if (create(&context) != 0)
+            return;
+        // A system with no sound device fails here, once, and is not asked again.
+        if (open(context) != 0) {
+            m_destroy(context);
+            return;
+        }
+        m_context = context;
+    }
+
+    QLibrary m_library;
+    bool m_opened = false;
+    void *m_context = nullptr;
+    PlaySound m_play = nullptr;
+    Destroy m_destroy = nullptr;
+};
+
+DesktopBell::DesktopBell()
+    : m_context(std::make_shared<SoundContext>())
+{
+}
+
+void DesktopBell::operator()() const
+{
+    if (!m_context->Play())
+        QApplication::beep();
+}

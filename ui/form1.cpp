@@ -1,0 +1,175 @@
+#include "form1.h"
+
+#include "desktopbell.h"
+#include "fittedlabel.h"
+#include "randomsource.h"
+#include "twips.h"
+#include "winpicture.h"
+
+#include <QApplication>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTimer>
+
+namespace {
+
+constexpr QSize ClientSize(TwipsToPixels(11970), TwipsToPixels(8235));
+constexpr QPoint ClientPosition(TwipsToPixels(3960), TwipsToPixels(2715));
+
+struct LabelLook
+{
+    const char *name;
+    QRect geometry;
+    const char *family;
+    qreal pointSize;
+    bool italic;
+    QColor colour;
+    bool border;
+    Qt::Alignment alignment;
+};
+
+FittedLabel *MakeLabel(QWidget *parent, const LabelLook &look, const QString &text = {})
+{
+    auto *label = new FittedLabel(parent);
+    label->setObjectName(QLatin1String(look.name));
+    label->setGeometry(look.geometry);
+    QFont font(QLatin1String(look.family));
+    font.setPointSizeF(look.pointSize);
+    font.setBold(true);
+    font.setItalic(look.italic);
+    label->setFont(font);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, look.colour);
+    label->setPalette(palette);
+    if (look.border)
+        label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    label->setAlignment(look.alignment | Qt::AlignVCenter);
+    label->setText(text);
+    return label;
+}
+
+constexpr auto Serif = "Times New Roman";
+constexpr auto Sans = "Arial";
+constexpr auto Centre = Qt::AlignHCenter;
+constexpr QColor ReelBlue(0x00, 0x00, 0xC0);
+constexpr QColor ClockRed(0x80, 0x00, 0x00);
+
+} // namespace
+
+Form1::Form1()
+    : Form1(RandomSource::SeededFromClock(), DesktopBell())
+{
+}
+
+Form1::Form1(Spin::Draw draw, Spin::Beep beep)
+    : m_spin(m_counters, *this, std::move(draw), std::move(beep))
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Bandit Manchot et Horloge Numérique"));
+
+    auto *client = new QWidget(this);
+    client->setFixedSize(ClientSize);
+    setCentralWidget(client);
+    BuildControls(client);
+    BuildMenus();
+
+    m_timer = new QTimer(this);
+    m_timer->setObjectName(QStringLiteral("Timer1"));
+    m_timer->setInterval(1000);
+    m_timer->start();
+
+    m_play->setFocus();
+    PlaceOnScreen();
+}
+
+void Form1::BuildControls(QWidget *client)
+{
+    m_play = new QPushButton(QStringLiteral("Jouer"), client);
+    m_play->setObjectName(QStringLiteral("Command1"));
+    m_play->setGeometry(TwipsRect(600, 600, 1335, 495));
+    connect(m_play, &QPushButton::clicked, this, [this] { m_spin.Play(); });
+
+    m_end = new QPushButton(QStringLiteral("Fin"), client);
+    m_end->setObjectName(QStringLiteral("Command2"));
+    m_end->setGeometry(TwipsRect(600, 1560, 1335, 495));
+    connect(m_end, &QPushButton::clicked, qApp, &QCoreApplication::quit);
+    setTabOrder(m_play, m_end);
+
+    m_reels[0] = MakeLabel(client, {"Label1", TwipsRect(3240, 600, 1815, 615), Serif, 24, false,
+                                    ReelBlue, true, Centre});
+    m_reels[1] = MakeLabel(client, {"Label2", TwipsRect(5760, 600, 2055, 615), Serif, 24, false,
+                                    ReelBlue, true, Centre});
+    m_reels[2] = MakeLabel(client, {"Label3", TwipsRect(8640, 600, 2175, 615), Serif, 24, false,
+                                    ReelBlue, true, Centre});
+    MakeLabel(client, {"Label4", TwipsRect(360, 2520, 1935, 975), Sans, 20.25, false,
+                       QColor(0x80, 0x00, 0x80), false, Qt::AlignLeft},
+              QStringLiteral("Bandit manchot"));
+    m_wins = MakeLabel(client, {"lblWins", TwipsRect(360, 3840, 2535, 375), Sans, 12, true,
+                                QColor(0x00, 0x80, 0x00), false, Centre},
+                       QStringLiteral("Parties gagnantes : 0"));
+    m_rate = MakeLabel(client, {"lblRate", TwipsRect(600, 4680, 1575, 375), Sans, 14.25, true,
+                                ClockRed, false, Centre},
+                       QStringLiteral("0.0%"));
+    m_time = MakeLabel(client, {"Label5", TwipsRect(240, 5640, 2415, 615), Serif, 24, false,
+                                ClockRed, true, Centre});
+    m_date = MakeLabel(client, {"Label6", TwipsRect(240, 6600, 2415, 615), Serif, 24, false,
+                                ClockRed, true, Centre});
+
+    m_winPicture = new WinPicture(QStringLiteral(":/assets/winpicture.svg"), client);
+    m_winPicture->setObjectName(QStringLiteral("Image1"));
+    m_winPicture->setGeometry(TwipsRect(3120, 1920, 7815, 4695));
+    m_winPicture->hide();
+}
+
+void Form1::BuildMenus()
+{
+    QMenu *clock = menuBar()->addMenu(QStringLiteral("Horloge"));
+    clock->setObjectName(QStringLiteral("mnuHorloge"));
+    QAction *date = clock->addAction(QStringLiteral("Date"));
+    date->setObjectName(QStringLiteral("mnuDateItem"));
+
+    QMenu *help = menuBar()->addMenu(QStringLiteral("?"));
+    help->setObjectName(QStringLiteral("mnuAide"));
+    QAction *aide = help->addAction(QStringLiteral("Aide"));
+    aide->setObjectName(QStringLiteral("mnuAideItem"));
+}
+
+// The controls' area is placed at a fixed point of the screen; the window
+// keeps its size, since nothing in it moves or grows.
+void Form1::PlaceOnScreen()
+{
+    const int menuHeight = menuBar()->sizeHint().height();
+    setFixedSize(ClientSize.width(), ClientSize.height() + menuHeight);
+    // The geometry of a window is that of its inside, below the frame.
+    setGeometry(QRect(ClientPosition - QPoint(0, menuHeight), size()));
+}
+
+void Form1::HideWinPicture()
+{
+    m_winPicture->hide();
+}
+
+void Form1::ShowWinPicture()
+{
+    m_winPicture->show();
+}
+
+void Form1::SetReelText(int reel, const QString &text)
+{
+    m_reels[reel]->setText(text);
+}
+
+QString Form1::ReelText(int reel) const
+{
+    return m_reels[reel]->text();
+}
+
+void Form1::SetWinsText(const QString &text)
+{
+    m_wins->setText(text);
+}
+
+void Form1::SetRateText(const QString &text)
+{
+    m_rate->setText(text);
+}

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "gameview.h"
+#include "module1.h"
+#include "spin.h"
+
+#include <QMainWindow>
+
+class FittedLabel;
+class QPushButton;
+class QTimer;
+class WinPicture;
+
+// The main window: the slot machine, the clock displays and the menus.
+class Form1 : public QMainWindow, private GameView
+{
+    Q_OBJECT
+
+public:
+    // Plays with a random source seeded from the clock now, and the desktop bell.
+    Form1();
+    Form1(Spin::Draw draw, Spin::Beep beep);
+
+private:
+    void BuildControls(QWidget *client);
+    void BuildMenus();
+    void PlaceOnScreen();
+
+    void HideWinPicture() override;
+    void ShowWinPicture() override;
+    void SetReelText(int reel, const QString &text) override;
+    QString ReelText(int reel) const override;
+    void SetWinsText(const QString &text) override;
+    void SetRateText(const QString &text) override;
+
+    Module1 m_counters;
+    Spin m_spin;
+
+    QPushButton *m_play = nullptr;
+    QPushButton *m_end = nullptr;
+    FittedLabel *m_reels[ReelCount] = {};
+    FittedLabel *m_wins = nullptr;
+    FittedLabel *m_rate = nullptr;
+    FittedLabel *m_time = nullptr;
+    FittedLabel *m_date = nullptr;
+    WinPicture *m_winPicture = nullptr;
+    QTimer *m_timer = nullptr;
+};
