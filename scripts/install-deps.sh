@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that building, running ("run") or testing
+# ("test") the program needs, and nothing when all of them are there already.
+# As root it uses apt-get; otherwise it prints the command to run and fails.
+set -euo pipefail
+
+build=(g++ make cmake git qt6-base-dev qt6-svg-dev)
+run=(libqt6svg6 fonts-liberation libcanberra0 sound-theme-freedesktop)
+test=(xvfb xauth fonts-dejavu-core)
+
+case "${1:-}" in
+    run) wanted=("${build[@]}" "${run[@]}") ;;
+    test) wanted=("${build[@]}" "${run[@]}" "${test[@]}") ;;
+    *) echo "usage: $0 run|test" >&2; exit 2 ;;
+esac
+
+missing=()
+for package in "${wanted[@]}"; do
+    status=$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)
+    [[ "$status" == "install ok installed" ]] || missing+=("$package")
+done
+[[ ${#missing[@]} -eq 0 ]] && exit 0
+
+if [[ $(id -u) -ne 0 ]]; then
+    echo "These packages are missing; install them with:" >&2
+    echo "  sudo apt-get update && sudo apt-get install --no-install-recommends ${missing[*]}" >&2
+    exit 1
+fi
+export DEBIAN_FRONTEND=noninteractive
+apt-get update -q
+apt-get install -y -q --no-install-recommends "${missing[@]}"
