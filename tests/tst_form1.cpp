@@ -1,9 +1,11 @@
 #include "fittedlabel.h"
 #include "form1.h"
+#include "tickschedule.h"
 
 #include <QApplication>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
@@ -52,6 +54,8 @@ private slots:
     void layout();
     void menus();
     void timer();
+    void clockShowsTheTimeFromTheFirstTick();
+    void dateShowsToday();
     void focusStartsOnPlay();
     void spaceBarPlays();
     void clicksShowEachGame();
@@ -162,6 +166,38 @@ void TestForm1::timer()
     auto *timer = scripted.window.findChild<QTimer *>(QStringLiteral("Timer1"));
     QVERIFY(timer);
     QVERIFY(timer->isActive());
+}
+
+void TestForm1::clockShowsTheTimeFromTheFirstTick()
+{
+    ScriptedWindow scripted;
+    auto *timer = scripted.window.findChild<QTimer *>(QStringLiteral("Timer1"));
+    QCOMPARE(timer->remainingTime() > 900, true);
+    QCOMPARE(scripted.Text("Label5"), QString());
+
+    timer->start(0); // the first tick, without waiting a second for it
+    QTRY_VERIFY(!scripted.Text("Label5").isEmpty());
+    // French long time: hours, minutes and seconds, no zone
+    static const QRegularExpression frenchTime(QStringLiteral("^\\d\\d:\\d\\d:\\d\\d$"));
+    QVERIFY2(frenchTime.match(scripted.Text("Label5")).hasMatch(),
+             qPrintable(scripted.Text("Label5")));
+    // every later tick comes just after the next wall-clock second
+    QVERIFY(timer->isActive());
+    QVERIFY(timer->remainingTime() <= 1000 + TickMarginMs);
+}
+
+void TestForm1::dateShowsToday()
+{
+    ScriptedWindow scripted;
+    QCOMPARE(scripted.Text("Label6"), QString());
+    auto *date = scripted.window.findChild<QAction *>(QStringLiteral("mnuDateItem"));
+    const QDate before = QDate::currentDate();
+    date->trigger();
+    const QDate after = QDate::currentDate();
+    const QString shown = scripted.Text("Label6");
+    QVERIFY2(shown == before.toString(QStringLiteral("dd/MM/yyyy"))
+                 || shown == after.toString(QStringLiteral("dd/MM/yyyy")),
+             qPrintable(shown));
 }
 
 void TestForm1::focusStartsOnPlay()

@@ -1,8 +1,10 @@
 #include "form1.h"
 
+#include "clocktext.h"
 #include "desktopbell.h"
 #include "fittedlabel.h"
 #include "randomsource.h"
+#include "tickschedule.h"
 #include "twips.h"
 #include "winpicture.h"
 
@@ -73,10 +75,7 @@ Form1::Form1(Spin::Draw draw, Spin::Beep beep)
     BuildControls(client);
     BuildMenus();
 
-    m_timer = new QTimer(this);
-    m_timer->setObjectName(QStringLiteral("Timer1"));
-    m_timer->setInterval(1000);
-    m_timer->start();
+    StartClock();
 
     m_play->setFocus();
     PlaceOnScreen();
@@ -127,11 +126,29 @@ void Form1::BuildMenus()
     clock->setObjectName(QStringLiteral("mnuHorloge"));
     QAction *date = clock->addAction(QStringLiteral("Date"));
     date->setObjectName(QStringLiteral("mnuDateItem"));
+    connect(date, &QAction::triggered, this, [this] { m_date->setText(DateText()); });
 
     QMenu *help = menuBar()->addMenu(QStringLiteral("?"));
     help->setObjectName(QStringLiteral("mnuAide"));
     QAction *aide = help->addAction(QStringLiteral("Aide"));
     aide->setObjectName(QStringLiteral("mnuAideItem"));
+}
+
+// The first time shows one second after the window is made; every later tick
+// is set afresh a few milliseconds past the next wall-clock second, so the
+// shown second never lags, skips or repeats.
+void Form1::StartClock()
+{
+    m_timer = new QTimer(this);
+    m_timer->setObjectName(QStringLiteral("Timer1"));
+    m_timer->setTimerType(Qt::PreciseTimer);
+    m_timer->setSingleShot(true);
+    connect(m_timer, &QTimer::timeout, this, [this] {
+        const QTime now = QTime::currentTime();
+        m_time->setText(TimeText(now));
+        m_timer->start(MillisecondsToNextTick(now));
+    });
+    m_timer->start(1000);
 }
 
 // The controls' area is placed at a fixed point of the screen; the window

@@ -24,6 +24,7 @@ public:
 private:
     void BuildControls(QWidget *client);
     void BuildMenus();
+    void StartClock();
     void PlaceOnScreen();
 
     void HideWinPicture() override;

@@ -1,0 +1,100 @@
+#include "clocktext.h"
+#include "tickschedule.h"
+
+#include <QTest>
+
+class TestClock : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void timeText_data();
+    void timeText();
+    void dateText_data();
+    void dateText();
+    void nextTick_data();
+    void nextTick();
+};
+
+void TestClock::timeText_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QTime>("time");
+    QTest::addColumn<QString>("expected");
+
+    const QTime afternoon(14, 5, 9);
+    QTest::newRow("French") << "fr_FR" << afternoon << "14:05:09";
+    QTest::newRow("United States") << "en_US" << afternoon << "2:05:09 PM";
+    QTest::newRow("United States at noon") << "en_US" << QTime(12, 5, 9) << "12:05:09 PM";
+    QTest::newRow("United States after midnight") << "en_US" << QTime(0, 0, 0) << "12:00:00 AM";
+    QTest::newRow("German") << "de_DE" << afternoon << "14:05:09";
+    QTest::newRow("French at the last second") << "fr_FR" << QTime(23, 59, 59, 999) << "23:59:59";
+    // the zone stands first in this format
+    QTest::newRow("Chinese") << "zh_CN" << afternoon << "14:05:09";
+    // the zone stands in brackets of its own, which go with it
+    QTest::newRow("Catalan") << "ca_ES" << afternoon << "14:05:09";
+    // a quoted literal in the format stays, zone or not
+    QTest::newRow("Bulgarian") << "bg_BG" << afternoon << QString::fromUtf8("14:05:09 ч.");
+    QTest::newRow("Persian digits") << "fa_IR" << afternoon
+                                    << QString::fromUtf8("۱۴:۰۵:۰۹");
+}
+
+void TestClock::timeText()
+{
+    QFETCH(QString, locale);
+    QFETCH(QTime, time);
+    QFETCH(QString, expected);
+
+    QCOMPARE(TimeText(time, QLocale(locale)), expected);
+}
+
+void TestClock::dateText_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QDate>("date");
+    QTest::addColumn<QString>("expected");
+
+    const QDate day(2012, 8, 30);
+    QTest::newRow("French") << "fr_FR" << day << "30/08/2012";
+    QTest::newRow("United States") << "en_US" << day << "8/30/12";
+    QTest::newRow("German") << "de_DE" << day << "30.08.12";
+    QTest::newRow("French new year") << "fr_FR" << QDate(2027, 1, 1) << "01/01/2027";
+    QTest::newRow("Persian digits") << "fa_IR" << day << QString::fromUtf8("۲۰۱۲/۸/۳۰");
+}
+
+void TestClock::dateText()
+{
+    QFETCH(QString, locale);
+    QFETCH(QDate, date);
+    QFETCH(QString, expected);
+
+    QCOMPARE(DateText(date, QLocale(locale)), expected);
+}
+
+void TestClock::nextTick_data()
+{
+    QTest::addColumn<QTime>("now");
+    QTest::addColumn<int>("delay");
+
+    QTest::newRow("on a boundary waits for the next one") << QTime(10, 0, 0, 0) << 1005;
+    QTest::newRow("a tick on time") << QTime(10, 0, 0, 5) << 1000;
+    QTest::newRow("a late tick is caught up") << QTime(10, 0, 0, 480) << 525;
+    QTest::newRow("just before a boundary") << QTime(10, 0, 0, 999) << 6;
+    QTest::newRow("just before midnight") << QTime(23, 59, 59, 995) << 10;
+    // the clock was set back: the delay depends on the new time alone
+    QTest::newRow("after a jump backwards") << QTime(9, 59, 30, 700) << 305;
+}
+
+void TestClock::nextTick()
+{
+    QFETCH(QTime, now);
+    QFETCH(int, delay);
+
+    QCOMPARE(MillisecondsToNextTick(now), delay);
+    const QTime tick = now.addMSecs(delay);
+    QCOMPARE(tick.msec(), TickMarginMs);
+    QCOMPARE(now.secsTo(tick) >= 0 ? now.secsTo(tick) : now.secsTo(tick) + 86400, 1);
+}
+
+QTEST_GUILESS_MAIN(TestClock)
+#include "tst_clock.moc"
