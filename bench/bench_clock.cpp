@@ -71,8 +71,9 @@ void Report(const char *name, const std::vector<Sample> &samples, int ticks)
         const qint64 step = samples[i].shownSecond - samples[i - 1].shownSecond;
         if (step > 1)
             skipped += int(step - 1);
-        // a text shown for two ticks in a row, found by its late change
-        if (step == 1 && samples[i].lagMs - samples[i - 1].lagMs > 1000)
+        // a second shown at two ticks: recorded twice, or, where only changes
+        // are seen, found by the late change that follows it
+        if (step == 0 || (step == 1 && samples[i].lagMs - samples[i - 1].lagMs > 1000))
             ++repeated;
     }
     std::sort(lags.begin(), lags.end());
