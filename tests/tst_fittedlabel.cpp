@@ -84,7 +84,7 @@ void TestFittedLabel::fitsItsText()
     label.resize(size);
     label.setAlignment(Qt::AlignCenter);
     if (border)
-        label.setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        label.setFrameStyle(QFrame::StyledPanel | QFrame::Plain);
     label.setText(text);
 
     const QFont fitted = label.FittedFont();

@@ -3,6 +3,8 @@
 #include "clocktext.h"
 #include "desktopbell.h"
 #include "fittedlabel.h"
+#include "form2.h"
+#include "labellook.h"
 #include "randomsource.h"
 #include "tickschedule.h"
 #include "twips.h"
@@ -17,38 +19,6 @@ namespace {
 
 constexpr QSize ClientSize(TwipsToPixels(11970), TwipsToPixels(8235));
 constexpr QPoint ClientPosition(TwipsToPixels(3960), TwipsToPixels(2715));
-
-struct LabelLook
-{
-    const char *name;
-    QRect geometry;
-    const char *family;
-    qreal pointSize;
-    bool italic;
-    QColor colour;
-    bool border;
-    Qt::Alignment alignment;
-};
-
-FittedLabel *MakeLabel(QWidget *parent, const LabelLook &look, const QString &text = {})
-{
-    auto *label = new FittedLabel(parent);
-    label->setObjectName(QLatin1String(look.name));
-    label->setGeometry(look.geometry);
-    QFont font(QLatin1String(look.family));
-    font.setPointSizeF(look.pointSize);
-    font.setBold(true);
-    font.setItalic(look.italic);
-    label->setFont(font);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, look.colour);
-    label->setPalette(palette);
-    if (look.border)
-        label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    label->setAlignment(look.alignment | Qt::AlignVCenter);
-    label->setText(text);
-    return label;
-}
 
 constexpr auto Serif = "Times New Roman";
 constexpr auto Sans = "Arial";
@@ -79,6 +49,11 @@ Form1::Form1(Spin::Draw draw, Spin::Beep beep)
 
     m_play->setFocus();
     PlaceOnScreen();
+}
+
+Form1::~Form1()
+{
+    delete m_help;
 }
 
 void Form1::BuildControls(QWidget *client)
@@ -132,6 +107,16 @@ void Form1::BuildMenus()
     help->setObjectName(QStringLiteral("mnuAide"));
     QAction *aide = help->addAction(QStringLiteral("Aide"));
     aide->setObjectName(QStringLiteral("mnuAideItem"));
+    connect(aide, &QAction::triggered, this, &Form1::ShowHelp);
+}
+
+// One help window at a time, with no owner; it blocks the whole program
+// until it is closed, and destroys itself then.
+void Form1::ShowHelp()
+{
+    if (!m_help)
+        m_help = new Form2;
+    m_help->show();
 }
 
 // The first time shows one second after the window is made; every later tick

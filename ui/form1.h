@@ -5,8 +5,10 @@
 #include "spin.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
 class FittedLabel;
+class Form2;
 class QPushButton;
 class QTimer;
 class WinPicture;
@@ -20,11 +22,13 @@ public:
     // Plays with a random source seeded from the clock now, and the desktop bell.
     Form1();
     Form1(Spin::Draw draw, Spin::Beep beep);
+    ~Form1() override;
 
 private:
     void BuildControls(QWidget *client);
     void BuildMenus();
     void StartClock();
+    void ShowHelp();
     void PlaceOnScreen();
 
     void HideWinPicture() override;
@@ -46,4 +50,5 @@ private:
     FittedLabel *m_date = nullptr;
     WinPicture *m_winPicture = nullptr;
     QTimer *m_timer = nullptr;
+    QPointer<Form2> m_help;
 };

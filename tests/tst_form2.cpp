@@ -1,0 +1,222 @@
+#include "fittedlabel.h"
+#include "form1.h"
+#include "form2.h"
+
+#include <QApplication>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+struct Game
+{
+    Form1 window{[] { return 0.75f; }, [] {}};
+
+    Game()
+    {
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+    }
+    ~Game() { qDeleteAll(HelpWindows()); }
+
+    static QList<Form2 *> HelpWindows()
+    {
+        QList<Form2 *> found;
+        for (QWidget *widget : QApplication::topLevelWidgets())
+            if (auto *form2 = qobject_cast<Form2 *>(widget))
+                found << form2;
+        return found;
+    }
+    // Opens the help window as the menu entry does and waits until it is up.
+    Form2 *OpenHelp()
+    {
+        window.findChild<QAction *>(QStringLiteral("mnuAideItem"))->trigger();
+        const QList<Form2 *> open = HelpWindows();
+        if (open.size() != 1)
+            return nullptr;
+        if (!QTest::qWaitForWindowActive(open.first()))
+            return nullptr;
+        return open.first();
+    }
+    QPushButton *Button(const char *name) const
+    {
+        return window.findChild<QPushButton *>(QLatin1String(name));
+    }
+    QString Text(const char *name) const
+    {
+        return window.findChild<QLabel *>(QLatin1String(name))->text();
+    }
+};
+
+// A click as the window system delivers it, so that a modal window can
+// block it; a click sent to the widget itself would bypass that.
+void SystemClick(QWidget *target, QPoint at = {})
+{
+    QWidget *window = target->window();
+    const QPoint inWindow = target->mapTo(window, at.isNull() ? target->rect().center() : at);
+    QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {}, inWindow);
+}
+
+// Waits for deferred deletion to be done.
+void Settle()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+}
+
+} // namespace
+
+class TestForm2 : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void opensWithItsLayout();
+    void helpTextIsReadable();
+    void blocksTheMainWindow();
+    void clockTicksWhileOpen();
+    void quitDestroysIt_data();
+    void quitDestroysIt();
+    void reopensFresh();
+    void thousandCyclesLeaveNothing();
+};
+
+void TestForm2::opensWithItsLayout()
+{
+    Game game;
+    Form2 *help = game.OpenHelp();
+    QVERIFY(help);
+    QCOMPARE(help->windowTitle(), QStringLiteral("Aide"));
+    QCOMPARE(help->size(), QSize(608, 226));
+    QCOMPARE(help->minimumSize(), help->maximumSize());
+    QCOMPARE(help->windowModality(), Qt::ApplicationModal);
+    QCOMPARE(help->parentWidget(), nullptr);
+    QCOMPARE(QApplication::activeModalWidget(), help);
+
+    auto *quit = help->findChild<QPushButton *>(QStringLiteral("Command1"));
+    QCOMPARE(quit->text(), QStringLiteral("Quitter"));
+    QCOMPARE(quit->geometry(), QRect(272, 184, 81, 25));
+    QCOMPARE(QApplication::focusWidget(), quit);
+
+    auto *label = help->findChild<FittedLabel *>(QStringLiteral("Label1"));
+    QCOMPARE(label->geometry(), QRect(24, 64, 553, 73));
+    QCOMPARE(label->text().size(), 204);
+    QCOMPARE(label->text(), Form2::HelpText());
+    QVERIFY(label->text().contains(QStringLiteral("apparaître")));
+    QVERIFY(label->text().contains(QStringLiteral("s’affiche")));
+    QCOMPARE(label->font().family(), QStringLiteral("Arial"));
+    QCOMPARE(label->font().pointSizeF(), 12.0);
+    QVERIFY(label->font().bold());
+    QVERIFY(!label->font().italic());
+    QCOMPARE(label->palette().color(QPalette::WindowText), QColor(0x00, 0x00, 0x80));
+    QVERIFY(label->frameWidth() > 0);
+    QCOMPARE(label->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignLeft);
+    QVERIFY(label->wordWrap());
+    QVERIFY(!help->findChild<QMenuBar *>());
+}
+
+void TestForm2::helpTextIsReadable()
+{
+    Game game;
+    Form2 *help = game.OpenHelp();
+    QVERIFY(help);
+    auto *label = help->findChild<FittedLabel *>(QStringLiteral("Label1"));
+    const QRectF needed = QFontMetricsF(label->FittedFont(), label)
+                              .boundingRect(label->contentsRect(),
+                                            int(label->alignment()) | Qt::TextWordWrap,
+                                            label->text());
+    QVERIFY(label->contentsRect().contains(needed.toAlignedRect()));
+}
+
+void TestForm2::blocksTheMainWindow()
+{
+    Game game;
+    QVERIFY(game.OpenHelp());
+
+    SystemClick(game.Button("Command1"));
+    QTest::keyClick(game.window.windowHandle(), Qt::Key_Space);
+    QCOMPARE(game.Text("Label1"), QString());
+    QCOMPARE(game.Text("lblRate"), QStringLiteral("0.0%"));
+
+    bool quit = false;
+    QObject::connect(qApp, &QCoreApplication::aboutToQuit, [&quit] { quit = true; });
+    SystemClick(game.Button("Command2"));
+    QCoreApplication::processEvents();
+    QVERIFY(game.window.isVisible());
+    QVERIFY(!quit);
+
+    // a click on the menu bar opens no menu
+    QMenuBar *bar = game.window.menuBar();
+    SystemClick(bar, bar->actionGeometry(bar->actions()[0]).center());
+    QCOMPARE(QApplication::activePopupWidget(), nullptr);
+    QCOMPARE(Game::HelpWindows().size(), 1);
+}
+
+void TestForm2::clockTicksWhileOpen()
+{
+    Game game;
+    QVERIFY(game.OpenHelp());
+    auto *timer = game.window.findChild<QTimer *>(QStringLiteral("Timer1"));
+    timer->start(0);
+    QTRY_VERIFY(!game.Text("Label5").isEmpty());
+}
+
+void TestForm2::quitDestroysIt_data()
+{
+    QTest::addColumn<bool>("byButton");
+    QTest::newRow("Quitter") << true;
+    QTest::newRow("closed through the frame") << false;
+}
+
+void TestForm2::quitDestroysIt()
+{
+    QFETCH(bool, byButton);
+    Game game;
+    QPointer<Form2> help = game.OpenHelp();
+    QVERIFY(help);
+    if (byButton)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    else
+        help->close();
+    QVERIFY(!help->isVisible());
+    Settle();
+    QVERIFY(help.isNull());
+    QCOMPARE(QApplication::activeModalWidget(), nullptr);
+
+    SystemClick(game.Button("Command1"));
+    QCOMPARE(game.Text("Label1"), QStringLiteral("7"));
+}
+
+void TestForm2::reopensFresh()
+{
+    Game game;
+    QPointer<Form2> first = game.OpenHelp();
+    QVERIFY(first);
+    first->findChild<QPushButton *>(QStringLiteral("Command1"))->click();
+    Settle();
+    QVERIFY(first.isNull());
+
+    Form2 *second = game.OpenHelp();
+    QVERIFY(second);
+    QCOMPARE(second->findChild<QLabel *>(QStringLiteral("Label1"))->text(), Form2::HelpText());
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Command1"));
+    QCOMPARE(QApplication::focusWidget()->window(), second);
+}
+
+void TestForm2::thousandCyclesLeaveNothing()
+{
+    Game game;
+    QAction *aide = game.window.findChild<QAction *>(QStringLiteral("mnuAideItem"));
+    for (int cycle = 0; cycle < 1000; ++cycle) {
+        aide->trigger();
+        QCOMPARE(Game::HelpWindows().size(), 1);
+        Game::HelpWindows().first()->findChild<QPushButton *>()->click();
+        Settle();
+    }
+    QCOMPARE(Game::HelpWindows().size(), 0);
+}
+
+QTEST_MAIN(TestForm2)
+#include "tst_form2.moc"
