@@ -6,7 +6,7 @@ set -euo pipefail
 
 build=(g++ make cmake git qt6-base-dev qt6-svg-dev)
 run=(libqt6svg6 fonts-liberation libcanberra0 sound-theme-freedesktop)
-test=(xvfb xauth fonts-dejavu-core)
+test=(xvfb xauth fonts-dejavu-core desktop-file-utils appstream)
 
 case "${1:-}" in
     run) wanted=("${build[@]}" "${run[@]}") ;;

@@ -1,0 +1,17 @@
+# A Debian package of the program: cpack -G DEB in the build folder.
+set(CPACK_PACKAGE_NAME "bandit-manchot")
+set(CPACK_PACKAGE_VENDOR "Bandit Manchot")
+set(CPACK_PACKAGE_CONTACT "Bandit Manchot <bandit-manchot@localhost>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${APP_DISPLAY_NAME}")
+set(CPACK_PACKAGE_DESCRIPTION
+    "Un bandit manchot à trois rouleaux, avec une horloge numérique.\nA three-reel one-armed bandit with a digital clock; every text is in French.")
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION "games")
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# What dpkg-shlibdeps cannot see: the fonts the layout is drawn for and the
+# bell's sound theme; libcanberra is loaded at run time when it is there. The
+# SVG icon plugin ships in libqt6svg6, which the program links to.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, sound-theme-freedesktop")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libcanberra0, qt6-wayland")
+include(CPack)

@@ -1,0 +1,108 @@
+// Renders the program's SVG icon into the bitmaps that desktops and
+// installers want: a PNG of one size, or a Windows .ico holding several.
+//   svgicons png SIZE icon.svg out.png
+//   svgicons ico icon.svg out.ico SIZE...
+#include <QBuffer>
+#include <QFile>
+#include <QImage>
+#include <QPainter>
+#include <QSvgRenderer>
+#include <QtEndian>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+QImage Render(QSvgRenderer &svg, int size)
+{
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    svg.render(&painter);
+    return image;
+}
+
+QByteArray Png(const QImage &image)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return bytes;
+}
+
+template<typename T>
+void Put(QByteArray &out, T value)
+{
+    const T little = qToLittleEndian(value);
+    out.append(reinterpret_cast<const char *>(&little), sizeof little);
+}
+
+// An icon directory whose images are stored as PNG, which Windows reads
+// since Vista.
+QByteArray Ico(const QList<QImage> &images)
+{
+    QByteArray header, data;
+    Put<quint16>(header, 0); // reserved
+    Put<quint16>(header, 1); // icon
+    Put<quint16>(header, quint16(images.size()));
+    const int firstOffset = 6 + 16 * int(images.size());
+    for (const QImage &image : images) {
+        const QByteArray png = Png(image);
+        Put<quint8>(header, quint8(image.width() % 256)); // 0 stands for 256
+        Put<quint8>(header, quint8(image.height() % 256));
+        Put<quint8>(header, 0); // no palette
+        Put<quint8>(header, 0); // reserved
+        Put<quint16>(header, 1); // colour planes
+        Put<quint16>(header, 32); // bits per pixel
+        Put<quint32>(header, quint32(png.size()));
+        Put<quint32>(header, quint32(firstOffset + data.size()));
+        data += png;
+    }
+    return header + data;
+}
+
+int Fail(const char *message)
+{
+    std::fprintf(stderr, "svgicons: %s\n", message);
+    return EXIT_FAILURE;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (argc < 5)
+        return Fail("usage: svgicons png SIZE in.svg out.png | svgicons ico in.svg out.ico SIZE...");
+    const QByteArray mode = argv[1];
+    const bool png = mode == "png";
+    QSvgRenderer svg(QString::fromLocal8Bit(png ? argv[3] : argv[2]));
+    if (!svg.isValid())
+        return Fail("cannot read the SVG");
+
+    QByteArray bytes;
+    if (png) {
+        const int size = std::atoi(argv[2]);
+        if (size <= 0)
+            return Fail("the size must be a positive number of pixels");
+        bytes = Png(Render(svg, size));
+    } else if (mode == "ico") {
+        QList<QImage> images;
+        for (int i = 4; i < argc; ++i) {
+            const int size = std::atoi(argv[i]);
+            if (size <= 0 || size > 256)
+                return Fail("icon sizes go from 1 to 256 pixels");
+            images << Render(svg, size);
+        }
+        bytes = Ico(images);
+    } else {
+        return Fail("the mode is png or ico");
+    }
+
+    QFile out(QString::fromLocal8Bit(png ? argv[4] : argv[3]));
+    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size())
+        return Fail("cannot write the output");
+    return EXIT_SUCCESS;
+}

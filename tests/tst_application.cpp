@@ -1,0 +1,45 @@
+#include "application.h"
+#include "form1.h"
+#include "form2.h"
+
+#include <QApplication>
+#include <QTest>
+
+class TestApplication : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { SetUpApplication(); }
+    void namesItself();
+    void windowsTakeTheIcon();
+};
+
+void TestApplication::namesItself()
+{
+    QCOMPARE(QCoreApplication::applicationName(), QStringLiteral("bandit-manchot"));
+    QCOMPARE(QCoreApplication::applicationVersion(), QStringLiteral("1.0.0"));
+    QCOMPARE(QGuiApplication::desktopFileName(), QStringLiteral("fr.banditmanchot.banditmanchot"));
+    QCOMPARE(QCoreApplication::organizationName(), QString());
+}
+
+void TestApplication::windowsTakeTheIcon()
+{
+    Form1 main([] { return 0.0f; }, [] {});
+    Form2 help;
+    for (QWidget *window : {static_cast<QWidget *>(&main), static_cast<QWidget *>(&help)}) {
+        const QPixmap icon = window->windowIcon().pixmap(32, 32);
+        QVERIFY2(!icon.isNull(), qPrintable(window->objectName()));
+        // the title strip's cyan is there, so it is our drawing
+        const QImage image = icon.toImage();
+        bool cyan = false;
+        for (int y = 0; y < image.height() && !cyan; ++y)
+            for (int x = 0; x < image.width() && !cyan; ++x)
+                cyan = image.pixelColor(x, y) == QColor(0x00, 0xFF, 0xFF);
+        QVERIFY2(cyan, qPrintable(window->objectName()));
+    }
+    QCOMPARE(help.windowTitle(), QStringLiteral("Aide"));
+}
+
+QTEST_MAIN(TestApplication)
+#include "tst_application.moc"

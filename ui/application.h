@@ -1,0 +1,6 @@
+#pragma once
+
+// Names the program to the desktop: its name, version, the desktop entry
+// that Wayland compositors match its windows with, and the window icon that
+// both windows take, installed or not. Call once the application exists.
+void SetUpApplication();
