@@ -16,17 +16,25 @@ public:
             m_destroy(m_context);
     }
 
-    // True when the theme's bell was handed to the sound server.
+    // True when the theme's bell was handed to the sound system. After a
+    // failure the platform's beep takes over for the rest of the run: a
+    // system with no sound device fails every time, and the sound library
+    // reports each failure on the terminal.
     bool Play()
     {
         if (!m_opened) {
             m_opened = true;
             Open();
         }
-        return m_context
-            && m_play(m_context, 0, "event.id", "bell", "event.description",
-                      "Partie gagnante", nullptr)
-            == 0;
+        if (!m_context)
+            return false;
+        if (m_play(m_context, 0, "event.id", "bell", "event.description", "Partie gagnante",
+                   nullptr)
+            == 0)
+            return true;
+        m_destroy(m_context);
+        m_context = nullptr;
+        return false;
     }
 
 private:
@@ -47,7 +55,6 @@ private:
         void *context = nullptr;
         if (create(&context) != 0)
             return;
-        // A system with no sound device fails here, once, and is not asked again.
         if (open(context) != 0) {
             m_destroy(context);
             return;
