@@ -12,7 +12,8 @@ public:
     // Starts from given counts, so that a long run can be resumed in a test
     // without playing billions of games first.
     Module1(quint64 gamesWon, quint64 gamesPlayed)
-        : m_gamesWon(gamesWon), m_gamesPlayed(gamesPlayed)
+        : m_gamesWon(gamesWon)
+        , m_gamesPlayed(gamesPlayed)
     {
         Q_ASSERT(gamesWon <= gamesPlayed);
     }

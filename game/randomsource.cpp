@@ -11,8 +11,8 @@ RandomSource::RandomSource(std::uint64_t seed)
 
 RandomSource RandomSource::SeededFromClock()
 {
-    const auto ticks = static_cast<std::uint64_t>(
-        std::chrono::system_clock::now().time_since_epoch().count());
+    const auto ticks
+        = static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count());
     std::random_device entropy;
     const std::uint64_t mixed = (std::uint64_t{entropy()} << 32) | entropy();
     return RandomSource(ticks ^ mixed);

@@ -12,8 +12,7 @@ Spin::Spin(Module1 &counters, GameView &view, Draw draw, Beep beep, QLocale loca
     , m_draw(std::move(draw))
     , m_beep(std::move(beep))
     , m_locale(std::move(locale))
-{
-}
+{}
 
 void Spin::Play()
 {
@@ -33,8 +32,7 @@ void Spin::Play()
         m_view.SetWinsText(QStringLiteral("Parties gagnantes : ")
                            + QString::number(m_counters.GamesWon()));
     }
-    m_view.SetRateText(
-        FormatWinRate(m_counters.GamesWon(), m_counters.GamesPlayed(), m_locale));
+    m_view.SetRateText(FormatWinRate(m_counters.GamesWon(), m_counters.GamesPlayed(), m_locale));
 }
 
 // Reads every reel back as shown, without stopping at the first seven.

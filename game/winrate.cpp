@@ -8,6 +8,6 @@ QString FormatWinRate(quint64 won, quint64 played, const QLocale &locale)
     const double ratio = static_cast<double>(won) / static_cast<double>(played);
     // Tenths of a per cent, rounded half away from zero; 0 <= tenths <= 1000.
     const auto tenths = static_cast<qint64>(std::llround(ratio * 1000.0));
-    return QString::number(tenths / 10) + locale.decimalPoint()
-        + QString::number(tenths % 10) + QLatin1Char('%');
+    return QString::number(tenths / 10) + locale.decimalPoint() + QString::number(tenths % 10)
+        + QLatin1Char('%');
 }

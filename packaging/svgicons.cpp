@@ -53,9 +53,9 @@ QByteArray Ico(const QList<QImage> &images)
         const QByteArray png = Png(image);
         Put<quint8>(header, quint8(image.width() % 256)); // 0 stands for 256
         Put<quint8>(header, quint8(image.height() % 256));
-        Put<quint8>(header, 0); // no palette
-        Put<quint8>(header, 0); // reserved
-        Put<quint16>(header, 1); // colour planes
+        Put<quint8>(header, 0);   // no palette
+        Put<quint8>(header, 0);   // reserved
+        Put<quint16>(header, 1);  // colour planes
         Put<quint16>(header, 32); // bits per pixel
         Put<quint32>(header, quint32(png.size()));
         Put<quint32>(header, quint32(firstOffset + data.size()));
@@ -75,7 +75,8 @@ int Fail(const char *message)
 int main(int argc, char *argv[])
 {
     if (argc < 5)
-        return Fail("usage: svgicons png SIZE in.svg out.png | svgicons ico in.svg out.ico SIZE...");
+        return Fail(
+            "usage: svgicons png SIZE in.svg out.png | svgicons ico in.svg out.ico SIZE...");
     const QByteArray mode = argv[1];
     const bool png = mode == "png";
     QSvgRenderer svg(QString::fromLocal8Bit(png ? argv[3] : argv[2]));

@@ -35,8 +35,7 @@ void TestClock::timeText_data()
     QTest::newRow("Catalan") << "ca_ES" << afternoon << "14:05:09";
     // a quoted literal in the format stays, zone or not
     QTest::newRow("Bulgarian") << "bg_BG" << afternoon << QString::fromUtf8("14:05:09 ч.");
-    QTest::newRow("Persian digits") << "fa_IR" << afternoon
-                                    << QString::fromUtf8("۱۴:۰۵:۰۹");
+    QTest::newRow("Persian digits") << "fa_IR" << afternoon << QString::fromUtf8("۱۴:۰۵:۰۹");
 }
 
 void TestClock::timeText()

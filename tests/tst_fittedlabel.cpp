@@ -64,9 +64,8 @@ void TestFittedLabel::fitsItsText_data()
         << clock << clockSize << true << "14:05:09" << false << 1;
     QTest::newRow("American time shrinks")
         << clock << clockSize << true << "12:05:09 PM" << true << 1;
-    QTest::newRow("a wider fallback font shrinks")
-        << Font("DejaVu Sans", 12, true) << winsSize << false << "Parties gagnantes : 0" << true
-        << 1;
+    QTest::newRow("a wider fallback font shrinks") << Font("DejaVu Sans", 12, true) << winsSize
+                                                   << false << "Parties gagnantes : 0" << true << 1;
     QTest::newRow("empty text keeps its font") << clock << clockSize << true << "" << false << 1;
 }
 

@@ -104,8 +104,8 @@ void TestForm1::layout_data()
     QTest::newRow("lblWins") << QRect(24, 256, 169, 25) << sans << 12.0 << true
                              << QColor(0x00, 0x80, 0x00) << false << centre
                              << "Parties gagnantes : 0";
-    QTest::newRow("lblRate") << QRect(40, 312, 105, 25) << sans << 14.25 << true << maroon
-                             << false << centre << "0.0%";
+    QTest::newRow("lblRate") << QRect(40, 312, 105, 25) << sans << 14.25 << true << maroon << false
+                             << centre << "0.0%";
     QTest::newRow("Label5") << QRect(16, 376, 161, 41) << serif << 24.0 << false << maroon << true
                             << centre << "";
     QTest::newRow("Label6") << QRect(16, 440, 161, 41) << serif << 24.0 << false << maroon << true
@@ -263,9 +263,8 @@ void TestForm1::countsStayReadable()
     auto *wins = scripted.Child<FittedLabel>("lblWins");
     QCOMPARE(wins->text(), QStringLiteral("Parties gagnantes : 10"));
     const QFontMetricsF metrics(wins->FittedFont(), wins);
-    const QRectF needed = metrics.boundingRect(wins->contentsRect(),
-                                               int(wins->alignment()) | Qt::TextWordWrap,
-                                               wins->text());
+    const QRectF needed = metrics.boundingRect(
+        wins->contentsRect(), int(wins->alignment()) | Qt::TextWordWrap, wins->text());
     QVERIFY(wins->contentsRect().contains(needed.toAlignedRect()));
     QVERIFY(needed.height() < 2 * metrics.lineSpacing());
 }

@@ -123,10 +123,10 @@ void TestForm2::helpTextIsReadable()
     Form2 *help = game.OpenHelp();
     QVERIFY(help);
     auto *label = help->findChild<FittedLabel *>(QStringLiteral("Label1"));
-    const QRectF needed = QFontMetricsF(label->FittedFont(), label)
-                              .boundingRect(label->contentsRect(),
-                                            int(label->alignment()) | Qt::TextWordWrap,
-                                            label->text());
+    const QRectF needed
+        = QFontMetricsF(label->FittedFont(), label)
+              .boundingRect(label->contentsRect(), int(label->alignment()) | Qt::TextWordWrap,
+                            label->text());
     QVERIFY(label->contentsRect().contains(needed.toAlignedRect()));
 }
 

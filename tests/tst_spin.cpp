@@ -18,8 +18,16 @@ public:
     QString wins = QStringLiteral("Parties gagnantes : 0");
     QString rate = QStringLiteral("0.0%");
 
-    void HideWinPicture() override { log << "hide"; pictureShown = false; }
-    void ShowWinPicture() override { log << "show"; pictureShown = true; }
+    void HideWinPicture() override
+    {
+        log << "hide";
+        pictureShown = false;
+    }
+    void ShowWinPicture() override
+    {
+        log << "show";
+        pictureShown = true;
+    }
     void SetReelText(int reel, const QString &text) override
     {
         log << QStringLiteral("reel%1=%2").arg(reel).arg(text);
@@ -30,8 +38,16 @@ public:
         const_cast<RecordingView *>(this)->log << QStringLiteral("read%1").arg(reel);
         return reels[reel];
     }
-    void SetWinsText(const QString &text) override { log << "wins=" + text; wins = text; }
-    void SetRateText(const QString &text) override { log << "rate=" + text; rate = text; }
+    void SetWinsText(const QString &text) override
+    {
+        log << "wins=" + text;
+        wins = text;
+    }
+    void SetRateText(const QString &text) override
+    {
+        log << "rate=" + text;
+        rate = text;
+    }
 };
 
 using Draws = QList<float>;
@@ -62,11 +78,11 @@ struct Game
     explicit Game(const Draws &draws, Module1 start = {},
                   QLocale locale = QLocale(QLocale::English, QLocale::UnitedStates))
         : counters(start)
-        , spin(counters, view,
-               ScriptedDraws{std::make_shared<std::deque<float>>(draws.begin(), draws.end())},
-               [this] { ++beeps; }, locale)
-    {
-    }
+        , spin(
+              counters, view,
+              ScriptedDraws{std::make_shared<std::deque<float>>(draws.begin(), draws.end())},
+              [this] { ++beeps; }, locale)
+    {}
 };
 
 constexpr float JustBelowOne = 1.0f - 1.0f / 16777216.0f;
@@ -94,20 +110,20 @@ void TestSpin::oneGame_data()
     QTest::addColumn<bool>("won");
 
     QTest::newRow("every draw 0 shows 0") << Draws{0, 0, 0} << QStringList{"0", "0", "0"} << false;
-    QTest::newRow("every draw 0.75 shows 7") << Draws{0.75f, 0.75f, 0.75f}
-                                             << QStringList{"7", "7", "7"} << true;
+    QTest::newRow("every draw 0.75 shows 7")
+        << Draws{0.75f, 0.75f, 0.75f} << QStringList{"7", "7", "7"} << true;
     // floor of a rounded product would give 10 here
-    QTest::newRow("just below 1 shows 9") << Draws{JustBelowOne, JustBelowOne, JustBelowOne}
-                                          << QStringList{"9", "9", "9"} << false;
-    QTest::newRow("just below 0.8 shows 7") << Draws{0.79999995f, 0.1f, 0.2f}
-                                            << QStringList{"7", "1", "2"} << true;
+    QTest::newRow("just below 1 shows 9")
+        << Draws{JustBelowOne, JustBelowOne, JustBelowOne} << QStringList{"9", "9", "9"} << false;
+    QTest::newRow("just below 0.8 shows 7")
+        << Draws{0.79999995f, 0.1f, 0.2f} << QStringList{"7", "1", "2"} << true;
     // 0.7f is 0.69999998..., and its product with 10 must not be rounded up to 7
-    QTest::newRow("float 0.7 shows 6") << Draws{0.7f, 0.5f, 0.5f}
-                                       << QStringList{"6", "5", "5"} << false;
-    QTest::newRow("seven on the last reel only") << Draws{0.1f, 0.2f, 0.75f}
-                                                 << QStringList{"1", "2", "7"} << true;
-    QTest::newRow("seven on the middle reel only") << Draws{0.0f, 0.75f, 0.95f}
-                                                   << QStringList{"0", "7", "9"} << true;
+    QTest::newRow("float 0.7 shows 6")
+        << Draws{0.7f, 0.5f, 0.5f} << QStringList{"6", "5", "5"} << false;
+    QTest::newRow("seven on the last reel only")
+        << Draws{0.1f, 0.2f, 0.75f} << QStringList{"1", "2", "7"} << true;
+    QTest::newRow("seven on the middle reel only")
+        << Draws{0.0f, 0.75f, 0.95f} << QStringList{"0", "7", "9"} << true;
 }
 
 void TestSpin::oneGame()
@@ -134,13 +150,15 @@ void TestSpin::operationsComeInOrder_data()
     QTest::addColumn<QStringList>("log");
 
     QTest::newRow("lost game") << Draws{0.1f, 0.2f, 0.3f}
-                               << QStringList{"hide", "reel0=1", "reel1=2", "reel2=3", "read0",
-                                              "read1", "read2", "rate=0.0%"};
+                               << QStringList{"hide",  "reel0=1", "reel1=2", "reel2=3",
+                                              "read0", "read1",   "read2",   "rate=0.0%"};
     // every reel is read even after the first seven
     QTest::newRow("three sevens read every reel")
         << Draws{0.75f, 0.75f, 0.75f}
-        << QStringList{"hide", "reel0=7", "reel1=7", "reel2=7", "read0", "read1", "read2",
-                       "show", "wins=Parties gagnantes : 1", "rate=100.0%"};
+        << QStringList{"hide",       "reel0=7", "reel1=7",
+                       "reel2=7",    "read0",   "read1",
+                       "read2",      "show",    "wins=Parties gagnantes : 1",
+                       "rate=100.0%"};
 }
 
 void TestSpin::operationsComeInOrder()
@@ -167,17 +185,23 @@ void TestSpin::sequences_data()
     const Draws win{0.75f, 0.75f, 0.75f}, loss{0.1f, 0.2f, 0.3f};
 
     QTest::newRow("win then loss hides the picture and keeps the count")
-        << (win + loss) << point << false << "Parties gagnantes : 1" << "50.0%" << 1;
+        << (win + loss) << point << false << "Parties gagnantes : 1"
+        << "50.0%" << 1;
     QTest::newRow("loss then win counts the first win")
-        << (loss + win) << point << true << "Parties gagnantes : 1" << "50.0%" << 1;
+        << (loss + win) << point << true << "Parties gagnantes : 1"
+        << "50.0%" << 1;
     QTest::newRow("loss then loss keeps the first text")
-        << (loss + loss) << point << false << "Parties gagnantes : 0" << "0.0%" << 0;
-    QTest::newRow("two wins of three") << (win + loss + win) << point << true
-                                       << "Parties gagnantes : 2" << "66.7%" << 2;
-    QTest::newRow("comma locale from the first game") << loss << comma << false
-                                                      << "Parties gagnantes : 0" << "0,0%" << 0;
-    QTest::newRow("comma locale after a win of three") << (win + loss + loss) << comma << false
-                                                       << "Parties gagnantes : 1" << "33,3%" << 1;
+        << (loss + loss) << point << false << "Parties gagnantes : 0"
+        << "0.0%" << 0;
+    QTest::newRow("two wins of three")
+        << (win + loss + win) << point << true << "Parties gagnantes : 2"
+        << "66.7%" << 2;
+    QTest::newRow("comma locale from the first game")
+        << loss << comma << false << "Parties gagnantes : 0"
+        << "0,0%" << 0;
+    QTest::newRow("comma locale after a win of three")
+        << (win + loss + loss) << comma << false << "Parties gagnantes : 1"
+        << "33,3%" << 1;
 }
 
 void TestSpin::sequences()

@@ -71,8 +71,7 @@ private:
 
 DesktopBell::DesktopBell()
     : m_context(std::make_shared<SoundContext>())
-{
-}
+{}
 
 void DesktopBell::operator()() const
 {

@@ -29,8 +29,8 @@ void FittedLabel::paintEvent(QPaintEvent *)
     QPainter painter(this);
     drawFrame(&painter);
     painter.setFont(FittedFont());
-    style()->drawItemText(&painter, contentsRect(), TextFlags(), palette(), isEnabled(),
-                          text(), foregroundRole());
+    style()->drawItemText(&painter, contentsRect(), TextFlags(), palette(), isEnabled(), text(),
+                          foregroundRole());
 }
 
 int FittedLabel::TextFlags() const

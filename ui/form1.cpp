@@ -30,8 +30,7 @@ constexpr QColor ClockRed(0x80, 0x00, 0x00);
 
 Form1::Form1()
     : Form1(RandomSource::SeededFromClock(), DesktopBell())
-{
-}
+{}
 
 Form1::Form1(Spin::Draw draw, Spin::Beep beep)
     : m_spin(m_counters, *this, std::move(draw), std::move(beep))
@@ -69,25 +68,33 @@ void Form1::BuildControls(QWidget *client)
     connect(m_end, &QPushButton::clicked, qApp, &QCoreApplication::quit);
     setTabOrder(m_play, m_end);
 
-    m_reels[0] = MakeLabel(client, {"Label1", TwipsRect(3240, 600, 1815, 615), Serif, 24, false,
-                                    ReelBlue, true, Centre});
-    m_reels[1] = MakeLabel(client, {"Label2", TwipsRect(5760, 600, 2055, 615), Serif, 24, false,
-                                    ReelBlue, true, Centre});
-    m_reels[2] = MakeLabel(client, {"Label3", TwipsRect(8640, 600, 2175, 615), Serif, 24, false,
-                                    ReelBlue, true, Centre});
-    MakeLabel(client, {"Label4", TwipsRect(360, 2520, 1935, 975), Sans, 20.25, false,
-                       QColor(0x80, 0x00, 0x80), false, Qt::AlignLeft},
+    m_reels[0] = MakeLabel(
+        client,
+        {"Label1", TwipsRect(3240, 600, 1815, 615), Serif, 24, false, ReelBlue, true, Centre});
+    m_reels[1] = MakeLabel(
+        client,
+        {"Label2", TwipsRect(5760, 600, 2055, 615), Serif, 24, false, ReelBlue, true, Centre});
+    m_reels[2] = MakeLabel(
+        client,
+        {"Label3", TwipsRect(8640, 600, 2175, 615), Serif, 24, false, ReelBlue, true, Centre});
+    MakeLabel(client,
+              {"Label4", TwipsRect(360, 2520, 1935, 975), Sans, 20.25, false,
+               QColor(0x80, 0x00, 0x80), false, Qt::AlignLeft},
               QStringLiteral("Bandit manchot"));
-    m_wins = MakeLabel(client, {"lblWins", TwipsRect(360, 3840, 2535, 375), Sans, 12, true,
-                                QColor(0x00, 0x80, 0x00), false, Centre},
+    m_wins = MakeLabel(client,
+                       {"lblWins", TwipsRect(360, 3840, 2535, 375), Sans, 12, true,
+                        QColor(0x00, 0x80, 0x00), false, Centre},
                        QStringLiteral("Parties gagnantes : 0"));
-    m_rate = MakeLabel(client, {"lblRate", TwipsRect(600, 4680, 1575, 375), Sans, 14.25, true,
-                                ClockRed, false, Centre},
-                       QStringLiteral("0.0%"));
-    m_time = MakeLabel(client, {"Label5", TwipsRect(240, 5640, 2415, 615), Serif, 24, false,
-                                ClockRed, true, Centre});
-    m_date = MakeLabel(client, {"Label6", TwipsRect(240, 6600, 2415, 615), Serif, 24, false,
-                                ClockRed, true, Centre});
+    m_rate = MakeLabel(
+        client,
+        {"lblRate", TwipsRect(600, 4680, 1575, 375), Sans, 14.25, true, ClockRed, false, Centre},
+        QStringLiteral("0.0%"));
+    m_time = MakeLabel(
+        client,
+        {"Label5", TwipsRect(240, 5640, 2415, 615), Serif, 24, false, ClockRed, true, Centre});
+    m_date = MakeLabel(
+        client,
+        {"Label6", TwipsRect(240, 6600, 2415, 615), Serif, 24, false, ClockRed, true, Centre});
 
     m_winPicture = new WinPicture(QStringLiteral(":/assets/winpicture.svg"), client);
     m_winPicture->setObjectName(QStringLiteral("Image1"));

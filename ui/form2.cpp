@@ -19,8 +19,9 @@ Form2::Form2()
     quit->setAutoDefault(false);
     connect(quit, &QPushButton::clicked, this, &QWidget::close);
 
-    MakeLabel(this, {"Label1", TwipsRect(360, 960, 8295, 1095), "Arial", 12, false,
-                     QColor(0x00, 0x00, 0x80), true, Qt::AlignLeft},
+    MakeLabel(this,
+              {"Label1", TwipsRect(360, 960, 8295, 1095), "Arial", 12, false,
+               QColor(0x00, 0x00, 0x80), true, Qt::AlignLeft},
               HelpText());
 
     quit->setFocus();

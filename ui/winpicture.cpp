@@ -6,8 +6,7 @@
 WinPicture::WinPicture(QString resource, QWidget *parent)
     : QWidget(parent)
     , m_resource(std::move(resource))
-{
-}
+{}
 
 WinPicture::~WinPicture() = default;
 
