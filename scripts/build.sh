@@ -2,5 +2,5 @@
 # Configures and builds into build/ beside the sources.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build build -j2
+cmake --preset default
+cmake --build --preset default
