@@ -14,6 +14,20 @@ Spin::Spin(Module1 &counters, GameView &view, Draw draw, Beep beep, QLocale loca
     , m_locale(std::move(locale))
 {}
 
+namespace {
+
+// The ten reel texts, made once and shared by every game.
+const QString &DigitText(int digit)
+{
+    static const QString texts[] = {
+        QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"),
+        QStringLiteral("4"), QStringLiteral("5"), QStringLiteral("6"), QStringLiteral("7"),
+        QStringLiteral("8"), QStringLiteral("9")};
+    return texts[digit];
+}
+
+} // namespace
+
 void Spin::Play()
 {
     m_view.HideWinPicture();
@@ -21,7 +35,7 @@ void Spin::Play()
         // The product in double precision, floored unrounded: 0..9.
         const double scaled = static_cast<double>(m_draw()) * 10.0;
         const int digit = static_cast<int>(std::floor(scaled));
-        m_view.SetReelText(reel, QString::number(digit));
+        m_view.SetReelText(reel, DigitText(digit));
     }
     m_counters.CountGamePlayed();
 
@@ -35,11 +49,12 @@ void Spin::Play()
     m_view.SetRateText(FormatWinRate(m_counters.GamesWon(), m_counters.GamesPlayed(), m_locale));
 }
 
-// Reads every reel back as shown, without stopping at the first seven.
+// Reads every reel back as shown, without stopping at the first seven. A reel
+// shows a single digit, so its text is a seven exactly when it reads "7".
 bool Spin::ReelsShowASeven() const
 {
     bool seven = false;
     for (int reel = 0; reel < GameView::ReelCount; ++reel)
-        seven = (m_view.ReelText(reel).toDouble() == 7.0) || seven;
+        seven = (m_view.ReelText(reel) == DigitText(7)) || seven;
     return seven;
 }

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QObject>
+
+#include <functional>
+
+class QWidget;
+
+// What the benchmarks read of a program from inside: when its window was
+// first painted, and what it has cost since.
+namespace Probe {
+
+// CLOCK_MONOTONIC, the clock the benchmark harness starts its runs by.
+qint64 MonotonicNs();
+
+// Calls done() once the window's first frame has been painted and handed to
+// the window system.
+void OnFirstFrame(QWidget *window, std::function<void()> done);
+
+struct Cost
+{
+    double cpuMs;      // user and system time of every thread
+    qint64 wakeups;    // context switches of every thread
+    qint64 residentKb; // resident set now
+    qint64 peakResidentKb;
+};
+Cost CostSoFar();
+
+// Prints the figures after a first frame, an idle spell and the given extra
+// work, as "name value" lines for the harness, then quits the application.
+void Report(QWidget *window, int idleSeconds, std::function<void()> work = {});
+
+} // namespace Probe
