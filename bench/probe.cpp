@@ -1,5 +1,6 @@
 #include "probe.h"
 
+#include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -48,6 +49,17 @@ private:
     std::function<void()> m_done;
 };
 
+// Counts every return of the event loop from waiting, for as long as it lives.
+struct WakeCounter : QObject
+{
+    qint64 count = 0;
+    WakeCounter()
+    {
+        connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::awake, this,
+                [this] { ++count; });
+    }
+};
+
 qint64 StatusField(const QString &path, const QByteArray &field)
 {
     QFile file(path);
@@ -86,22 +98,23 @@ Cost CostSoFar()
 void Report(QWidget *window, int idleSeconds, std::function<void()> work)
 {
     OnFirstFrame(window, [idleSeconds, work] {
+        auto *wakeups = new WakeCounter;
         std::printf("first_frame_ns %lld\n", static_cast<long long>(MonotonicNs()));
         const Cost started = CostSoFar();
         std::printf("start_rss_kb %lld\nstart_peak_rss_kb %lld\n",
                     static_cast<long long>(started.residentKb),
                     static_cast<long long>(started.peakResidentKb));
         std::fflush(stdout);
-        QTimer::singleShot(idleSeconds * 1000, qApp, [idleSeconds, started, work] {
+        QTimer::singleShot(idleSeconds * 1000, qApp, [idleSeconds, started, work, wakeups] {
             const Cost idle = CostSoFar();
-            std::printf("idle_cpu_ms %.1f\nidle_wakeups_per_s %.2f\n", idle.cpuMs - started.cpuMs,
-                        double(idle.wakeups - started.wakeups) / std::max(1, idleSeconds));
-            if (work) {
+            const double seconds = std::max(1, idleSeconds);
+            const qint64 wakeCount = wakeups->count;
+            delete wakeups;
+            std::printf("idle_cpu_ms %.1f\nidle_wakeups_per_s %.2f\nidle_switches_per_s %.2f\n",
+                        idle.cpuMs - started.cpuMs, double(wakeCount) / seconds,
+                        double(idle.switches - started.switches) / seconds);
+            if (work)
                 work();
-                const Cost after = CostSoFar();
-                std::printf("work_rss_growth_kb %lld\n",
-                            static_cast<long long>(after.residentKb - idle.residentKb));
-            }
             std::fflush(stdout);
             QCoreApplication::quit();
         });

@@ -20,14 +20,15 @@ void OnFirstFrame(QWidget *window, std::function<void()> done);
 struct Cost
 {
     double cpuMs;      // user and system time of every thread
-    qint64 wakeups;    // context switches of every thread
+    qint64 switches;   // context switches of every thread
     qint64 residentKb; // resident set now
     qint64 peakResidentKb;
 };
 Cost CostSoFar();
 
-// Prints the figures after a first frame, an idle spell and the given extra
-// work, as "name value" lines for the harness, then quits the application.
+// Prints the figures after a first frame and an idle spell as "name value"
+// lines for the harness, runs the given extra work (which prints its own),
+// then quits the application.
 void Report(QWidget *window, int idleSeconds, std::function<void()> work = {});
 
 } // namespace Probe

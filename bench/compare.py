@@ -1,0 +1,127 @@
+#!/usr/bin/python3
+"""Measures the program beside a bare Qt peer, in one run, under Xvfb.
+
+    compare.py startup [RUNS]     exec to first painted frame, alternating runs
+    compare.py idle [SECONDS]     CPU time and wake-ups with the clock ticking
+    compare.py memory             peak RSS after start; growth after many games
+
+Prints medians and ratios; nothing here passes or fails on time.
+"""
+
+import os
+import signal
+import statistics
+import subprocess
+import sys
+import time
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+BUILD = os.environ.get("BUILD_DIR", os.path.join(HERE, "..", "build"))
+APP = os.path.join(BUILD, "bench", "bench_app")
+PEER = os.path.join(BUILD, "bench", "bench_peer")
+
+
+class Desktop:
+    """An Xvfb of its own with openbox, ended with everything it started."""
+
+    def __enter__(self):
+        read_end, write_end = os.pipe()
+        self.processes = [subprocess.Popen(
+            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1280x1024x24",
+             "-nolisten", "tcp"], pass_fds=(write_end,), start_new_session=True,
+            stderr=subprocess.DEVNULL)]
+        os.close(write_end)
+        with os.fdopen(read_end) as pipe:
+            self.env = dict(os.environ, DISPLAY=":" + pipe.readline().strip(),
+                            LC_ALL="fr_FR.UTF-8")
+        for key in ("QT_QPA_PLATFORM", "WAYLAND_DISPLAY", "DBUS_SESSION_BUS_ADDRESS"):
+            self.env.pop(key, None)
+        self.processes.append(subprocess.Popen(["openbox"], env=self.env, start_new_session=True,
+                                               stderr=subprocess.DEVNULL))
+        time.sleep(0.5)
+        return self
+
+    def __exit__(self, *_):
+        for process in reversed(self.processes):
+            if process.poll() is None:
+                os.killpg(process.pid, signal.SIGTERM)
+                process.wait()
+
+    def start(self, program, *args):
+        started = time.monotonic_ns()
+        process = subprocess.Popen([program, *map(str, args)], env=self.env,
+                                   stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True,
+                                   start_new_session=True)
+        return started, process
+
+    @staticmethod
+    def figures(started, process):
+        out, _ = process.communicate(timeout=600)
+        figures = dict(line.split() for line in out.splitlines() if line.strip())
+        figures = {key: float(value) for key, value in figures.items()}
+        figures["startup_ms"] = (figures["first_frame_ns"] - started) / 1e6
+        return figures
+
+
+def row(name, app, peer, unit, digits=1):
+    ratio = app / peer if peer else float("nan")
+    print("%-32s program %10.*f %-5s peer %10.*f %-5s ratio %.2f"
+          % (name, digits, app, unit, digits, peer, unit, ratio))
+
+
+def startup(runs=20):
+    results = {APP: [], PEER: []}
+    with Desktop() as desktop:
+        for _ in range(2):  # warm the caches for both
+            for program in (APP, PEER):
+                desktop.figures(*desktop.start(program))
+        for run in range(runs):
+            order = (APP, PEER) if run % 2 == 0 else (PEER, APP)
+            for program in order:
+                results[program].append(desktop.figures(*desktop.start(program)))
+    print("start-up over %d alternating runs (median)" % runs)
+    for key, name, unit in (("startup_ms", "exec to first painted frame", "ms"),
+                            ("start_peak_rss_kb", "peak RSS at the first frame", "kB")):
+        row(name, statistics.median(r[key] for r in results[APP]),
+            statistics.median(r[key] for r in results[PEER]), unit)
+    difference = (statistics.median(r["start_peak_rss_kb"] for r in results[APP])
+                  - statistics.median(r["start_peak_rss_kb"] for r in results[PEER]))
+    print("%-32s %+.0f kB" % ("peak RSS, program minus peer", difference))
+
+
+def idle(seconds=60):
+    with Desktop() as desktop:
+        running = [desktop.start(APP, seconds), desktop.start(PEER, seconds)]
+        app, peer = (desktop.figures(*run) for run in running)
+    print("idle for %d s, both at once, the clock ticking" % seconds)
+    row("CPU time", app["idle_cpu_ms"], peer["idle_cpu_ms"], "ms")
+    row("event-loop wake-ups per second", app["idle_wakeups_per_s"], peer["idle_wakeups_per_s"],
+        "/s", 2)
+    row("context switches per second", app["idle_switches_per_s"], peer["idle_switches_per_s"],
+        "/s", 2)
+
+
+def memory(games=100000, help_cycles=1000):
+    with Desktop() as desktop:
+        app = desktop.figures(*desktop.start(APP, 1, games, help_cycles))
+        peer = desktop.figures(*desktop.start(PEER, 1))
+    row("peak RSS after start", app["start_peak_rss_kb"], peer["start_peak_rss_kb"], "kB", 0)
+    print("%-32s %+.0f kB" % ("peak RSS, program minus peer",
+                              app["start_peak_rss_kb"] - peer["start_peak_rss_kb"]))
+    print("%-32s %+.0f kB (100 games and one help window, loaded once)"
+          % ("RSS of first use", app["first_use_rss_kb"]))
+    print("%-32s %+.0f kB after %d more games and %d help-window cycles"
+          % ("RSS growth", app["work_rss_growth_kb"], games, help_cycles))
+
+
+def main():
+    commands = {"startup": startup, "idle": idle, "memory": memory}
+    if len(sys.argv) < 2 or sys.argv[1] not in commands:
+        sys.exit(__doc__)
+    subprocess.run(["cmake", "--build", BUILD, "--target", "bench_app", "bench_peer"],
+                   check=True, stdout=subprocess.DEVNULL)
+    commands[sys.argv[1]](*map(int, sys.argv[2:]))
+
+
+if __name__ == "__main__":
+    main()
