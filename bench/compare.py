@@ -95,9 +95,9 @@ def idle(seconds=60):
         app, peer = (desktop.figures(*run) for run in running)
     print("idle for %d s, both at once, the clock ticking" % seconds)
     row("CPU time", app["idle_cpu_ms"], peer["idle_cpu_ms"], "ms")
-    row("event-loop wake-ups per second", app["idle_wakeups_per_s"], peer["idle_wakeups_per_s"],
+    row("main-thread wake-ups per second", app["idle_wakeups_per_s"], peer["idle_wakeups_per_s"],
         "/s", 2)
-    row("context switches per second", app["idle_switches_per_s"], peer["idle_switches_per_s"],
+    row("context switches, all threads", app["idle_switches_per_s"], peer["idle_switches_per_s"],
         "/s", 2)
 
 

@@ -1,6 +1,5 @@
 #include "probe.h"
 
-#include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -10,6 +9,7 @@
 #include <cstdio>
 #include <ctime>
 #include <sys/resource.h>
+#include <unistd.h>
 
 namespace Probe {
 
@@ -49,17 +49,6 @@ private:
     std::function<void()> m_done;
 };
 
-// Counts every return of the event loop from waiting, for as long as it lives.
-struct WakeCounter : QObject
-{
-    qint64 count = 0;
-    WakeCounter()
-    {
-        connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::awake, this,
-                [this] { ++count; });
-    }
-};
-
 qint64 StatusField(const QString &path, const QByteArray &field)
 {
     QFile file(path);
@@ -91,27 +80,29 @@ Cost CostSoFar()
         switches += StatusField(status, "voluntary_ctxt_switches")
             + StatusField(status, "nonvoluntary_ctxt_switches");
     }
+    // The main thread's task has the process's own id; each time it blocks,
+    // on the event loop or on the window system, it is later woken once.
+    const QString main = QStringLiteral("/proc/self/task/%1/status").arg(getpid());
     const QString self = QStringLiteral("/proc/self/status");
-    return {cpuMs, switches, StatusField(self, "VmRSS"), StatusField(self, "VmHWM")};
+    return {cpuMs, switches, StatusField(main, "voluntary_ctxt_switches"),
+            StatusField(self, "VmRSS"), StatusField(self, "VmHWM")};
 }
 
 void Report(QWidget *window, int idleSeconds, std::function<void()> work)
 {
     OnFirstFrame(window, [idleSeconds, work] {
-        auto *wakeups = new WakeCounter;
         std::printf("first_frame_ns %lld\n", static_cast<long long>(MonotonicNs()));
         const Cost started = CostSoFar();
         std::printf("start_rss_kb %lld\nstart_peak_rss_kb %lld\n",
                     static_cast<long long>(started.residentKb),
                     static_cast<long long>(started.peakResidentKb));
         std::fflush(stdout);
-        QTimer::singleShot(idleSeconds * 1000, qApp, [idleSeconds, started, work, wakeups] {
+        QTimer::singleShot(idleSeconds * 1000, qApp, [idleSeconds, started, work] {
             const Cost idle = CostSoFar();
             const double seconds = std::max(1, idleSeconds);
-            const qint64 wakeCount = wakeups->count;
-            delete wakeups;
             std::printf("idle_cpu_ms %.1f\nidle_wakeups_per_s %.2f\nidle_switches_per_s %.2f\n",
-                        idle.cpuMs - started.cpuMs, double(wakeCount) / seconds,
+                        idle.cpuMs - started.cpuMs,
+                        double(idle.mainWakeups - started.mainWakeups) / seconds,
                         double(idle.switches - started.switches) / seconds);
             if (work)
                 work();

@@ -19,9 +19,10 @@ void OnFirstFrame(QWidget *window, std::function<void()> done);
 
 struct Cost
 {
-    double cpuMs;      // user and system time of every thread
-    qint64 switches;   // context switches of every thread
-    qint64 residentKb; // resident set now
+    double cpuMs;       // user and system time of every thread
+    qint64 switches;    // context switches of every thread
+    qint64 mainWakeups; // times the main thread blocked and was woken
+    qint64 residentKb;  // resident set now
     qint64 peakResidentKb;
 };
 Cost CostSoFar();

@@ -19,10 +19,10 @@ namespace {
 // The ten reel texts, made once and shared by every game.
 const QString &DigitText(int digit)
 {
-    static const QString texts[] = {
-        QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"),
-        QStringLiteral("4"), QStringLiteral("5"), QStringLiteral("6"), QStringLiteral("7"),
-        QStringLiteral("8"), QStringLiteral("9")};
+    static const QString texts[]
+        = {QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"),
+           QStringLiteral("4"), QStringLiteral("5"), QStringLiteral("6"), QStringLiteral("7"),
+           QStringLiteral("8"), QStringLiteral("9")};
     return texts[digit];
 }
 

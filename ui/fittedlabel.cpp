@@ -28,6 +28,10 @@ void FittedLabel::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     drawFrame(&painter);
+    // An empty label needs no font: the reels and clocks start empty, and
+    // their font is loaded when they first show something.
+    if (text().isEmpty())
+        return;
     painter.setFont(FittedFont());
     style()->drawItemText(&painter, contentsRect(), TextFlags(), palette(), isEnabled(), text(),
                           foregroundRole());
