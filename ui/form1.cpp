@@ -62,11 +62,11 @@ void Form1::BuildControls(QWidget *client)
     m_play->setGeometry(TwipsRect(600, 600, 1335, 495));
     connect(m_play, &QPushButton::clicked, this, [this] { m_spin.Play(); });
 
-    m_end = new QPushButton(QStringLiteral("Fin"), client);
-    m_end->setObjectName(QStringLiteral("Command2"));
-    m_end->setGeometry(TwipsRect(600, 1560, 1335, 495));
-    connect(m_end, &QPushButton::clicked, qApp, &QCoreApplication::quit);
-    setTabOrder(m_play, m_end);
+    auto *end = new QPushButton(QStringLiteral("Fin"), client);
+    end->setObjectName(QStringLiteral("Command2"));
+    end->setGeometry(TwipsRect(600, 1560, 1335, 495));
+    connect(end, &QPushButton::clicked, qApp, &QCoreApplication::quit);
+    setTabOrder(m_play, end);
 
     m_reels[0] = MakeLabel(
         client,

@@ -42,7 +42,6 @@ private:
     Spin m_spin;
 
     QPushButton *m_play = nullptr;
-    QPushButton *m_end = nullptr;
     FittedLabel *m_reels[ReelCount] = {};
     FittedLabel *m_wins = nullptr;
     FittedLabel *m_rate = nullptr;
