@@ -16,6 +16,7 @@ import re
 import signal
 import subprocess
 import sys
+import tempfile
 import time
 import unittest
 
@@ -47,9 +48,9 @@ class Processes:
     def __init__(self):
         self.started = []
 
-    def start(self, args, env=None, **kwargs):
+    def start(self, args, env=None, stderr=subprocess.DEVNULL, **kwargs):
         process = subprocess.Popen(args, env=env, start_new_session=True,
-                                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, **kwargs)
+                                   stdout=subprocess.DEVNULL, stderr=stderr, **kwargs)
         self.started.append(process)
         return process
 
@@ -87,6 +88,31 @@ def wait_for(condition, timeout, what):
         time.sleep(0.02)
 
 
+def window_manager_running():
+    check = subprocess.run(["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"], capture_output=True,
+                           text=True, timeout=5)
+    return "window id" in check.stdout
+
+
+def start_window_manager(env):
+    """openbox, started again should it not take the display within seconds;
+    what it said is shown when it never does."""
+    for attempt in range(3):
+        log = tempfile.TemporaryFile("w+")
+        openbox = PROCESSES.start(["openbox"], env=env, stderr=log)
+        try:
+            wait_for(window_manager_running, 10, "the window manager")
+            log.close()
+            return
+        except AssertionError:
+            PROCESSES.end(openbox)
+            log.seek(0)
+            print("openbox, attempt %d, on %s: exit %s: %s"
+                  % (attempt + 1, env["DISPLAY"], openbox.poll(), log.read()), file=sys.stderr)
+            log.close()
+    raise AssertionError("no window manager took the display " + env["DISPLAY"])
+
+
 def start_desktop():
     """Xvfb on a free display, a D-Bus session with its accessibility bus,
     and openbox; returns the environment that reaches all of them."""
@@ -95,7 +121,10 @@ def start_desktop():
                      "-nolisten", "tcp"], pass_fds=(write_end,))
     os.close(write_end)
     with os.fdopen(read_end) as display_pipe:
-        display = ":" + display_pipe.readline().strip()
+        number = display_pipe.readline().strip()
+    if not number.isdigit():
+        raise AssertionError("Xvfb did not start")
+    display = ":" + number
     env = dict(os.environ, DISPLAY=display, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
                LC_ALL="fr_FR.UTF-8", NO_AT_BRIDGE="0")
     env.pop("QT_QPA_PLATFORM", None)
@@ -108,11 +137,8 @@ def start_desktop():
     with os.fdopen(read_end) as address_pipe:
         env["DBUS_SESSION_BUS_ADDRESS"] = address_pipe.readline().strip()
     PROCESSES.start(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"], env=env)
-    PROCESSES.start(["openbox"], env=env)
-    os.environ.update(env)  # for pyatspi and xdotool, in this process
-    wait_for(lambda: "window id" in subprocess.run(
-        ["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"], capture_output=True, text=True).stdout,
-        5, "the window manager")
+    os.environ.update(env)  # for pyatspi, xdotool and xprop, in this process
+    start_window_manager(env)
     return env
 
 
