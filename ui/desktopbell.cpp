@@ -39,7 +39,7 @@ public:
 
 private:
     using Create = int (*)(void **context);
-    using Open_ = int (*)(void *context);
+    using OpenContext = int (*)(void *context);
     using PlaySound = int (*)(void *context, std::uint32_t id, ...);
     using Destroy = int (*)(void *context);
 
@@ -47,7 +47,7 @@ private:
     {
         m_library.setFileNameAndVersion(QStringLiteral("canberra"), 0);
         const auto create = reinterpret_cast<Create>(m_library.resolve("ca_context_create"));
-        const auto open = reinterpret_cast<Open_>(m_library.resolve("ca_context_open"));
+        const auto open = reinterpret_cast<OpenContext>(m_library.resolve("ca_context_open"));
         m_play = reinterpret_cast<PlaySound>(m_library.resolve("ca_context_play"));
         m_destroy = reinterpret_cast<Destroy>(m_library.resolve("ca_context_destroy"));
         if (!create || !open || !m_play || !m_destroy)
