@@ -2,8 +2,26 @@
 
 namespace {
 
-// Drops every unquoted run of 't' (the zone field), with the brackets that
-// held only the zone and the white space that joined it to the rest.
+bool IsComma(QChar c)
+{
+    return c == QLatin1Char(',') || c == QChar(0x060C) || c == QChar(0x3001) || c == QChar(0xFF0C);
+}
+
+// What may join the zone to the rest of the time: white space, a comma, and
+// brackets that hold the zone alone.
+bool JoinsBefore(QChar c)
+{
+    return c.isSpace() || c.category() == QChar::Punctuation_Open || IsComma(c);
+}
+
+bool JoinsAfter(QChar c)
+{
+    return c.isSpace() || c.category() == QChar::Punctuation_Close || IsComma(c);
+}
+
+// Drops every unquoted run of 't' (the zone field) with whatever joined it to
+// the rest: "HH:mm:ss, t" and "APh:mm:ss [t]" keep no comma or bracket. Where
+// the zone stood between two fields, the first space that joined it stays.
 QString LongTimeFormatWithoutZone(const QLocale &locale)
 {
     const QString format = locale.timeFormat(QLocale::LongFormat);
@@ -20,20 +38,22 @@ QString LongTimeFormatWithoutZone(const QLocale &locale)
         qsizetype next = i + 1;
         while (next < format.size() && format.at(next) == QLatin1Char('t'))
             ++next;
-        if (kept.endsWith(QLatin1Char('(')) && next < format.size()
-            && format.at(next) == QLatin1Char(')')) {
+        QString space;
+        while (!kept.isEmpty() && JoinsBefore(kept.back())) {
+            if (kept.back().isSpace())
+                space = kept.back();
             kept.chop(1);
+        }
+        while (next < format.size() && JoinsAfter(format.at(next))) {
+            if (space.isEmpty() && format.at(next).isSpace())
+                space = format.at(next);
             ++next;
         }
-        if (kept.isEmpty() || !kept.back().isSpace()) {
-            while (next < format.size() && format.at(next).isSpace())
-                ++next;
-        }
-        while (!kept.isEmpty() && kept.back().isSpace())
-            kept.chop(1);
+        if (!kept.isEmpty() && next < format.size())
+            kept += space;
         i = next - 1;
     }
-    return kept.trimmed();
+    return kept;
 }
 
 } // namespace
