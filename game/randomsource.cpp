@@ -13,9 +13,22 @@ RandomSource RandomSource::SeededFromClock()
 {
     const auto ticks
         = static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count());
-    std::random_device entropy;
-    const std::uint64_t mixed = (std::uint64_t{entropy()} << 32) | entropy();
-    return RandomSource(ticks ^ mixed);
+    return RandomSource(MixedSeed(ticks, [] {
+        std::random_device entropy;
+        return (std::uint64_t{entropy()} << 32) | entropy();
+    }));
+}
+
+std::uint64_t RandomSource::MixedSeed(std::uint64_t ticks,
+                                      const std::function<std::uint64_t()> &entropy)
+{
+    try {
+        return ticks ^ entropy();
+    } catch (const std::exception &) {
+        // No entropy source on this system: the clock alone still differs
+        // from one run to the next.
+        return ticks;
+    }
 }
 
 float RandomSource::operator()()

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cmath>
+#include <stdexcept>
 
 class TestRandomSource : public QObject
 {
@@ -14,6 +15,7 @@ private slots:
     void digitsAreUniform();
     void winRateSettlesNearExpected();
     void seededFromClockDiffersBetweenRuns();
+    void seedWithoutEntropyIsTheClock();
 };
 
 namespace {
@@ -79,6 +81,17 @@ void TestRandomSource::seededFromClockDiffersBetweenRuns()
     for (int i = 0; i < 8; ++i)
         same += (first() == second());
     QVERIFY(same < 8);
+}
+
+void TestRandomSource::seedWithoutEntropyIsTheClock()
+{
+    const std::uint64_t ticks = 0x0123'4567'89AB'CDEF;
+    QCOMPARE(RandomSource::MixedSeed(ticks, [] { return std::uint64_t{0xFF}; }),
+             std::uint64_t{0x0123'4567'89AB'CD10});
+    // where no entropy source exists, std::random_device throws
+    QCOMPARE(RandomSource::MixedSeed(
+                 ticks, []() -> std::uint64_t { throw std::runtime_error("no entropy"); }),
+             ticks);
 }
 
 QTEST_GUILESS_MAIN(TestRandomSource)
