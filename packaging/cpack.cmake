@@ -11,7 +11,7 @@ set(CPACK_DEBIAN_PACKAGE_SECTION "games")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # What dpkg-shlibdeps cannot see: the fonts the layout is drawn for and the
 # bell's sound theme; libcanberra is loaded at run time when it is there. The
-# SVG icon plugin ships in libqt6svg6, which the program links to.
+# window icon is built in as PNGs, so no SVG plugin is needed to show it.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, sound-theme-freedesktop")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libcanberra0, qt6-wayland")
 include(CPack)

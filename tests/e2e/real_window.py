@@ -155,6 +155,16 @@ def click(x, y):
     xdotool("mousemove", "--sync", str(x), str(y), "click", "1")
 
 
+def icon_sizes(title_pattern):
+    """The sizes of the icon that the window whose title matches gives the
+    window manager to draw in its title bar."""
+    window = subprocess.run(["xdotool", "search", "--name", title_pattern], check=True,
+                            capture_output=True, text=True).stdout.split()[0]
+    icon = subprocess.run(["xprop", "-id", window, "_NET_WM_ICON"], check=True,
+                          capture_output=True, text=True).stdout
+    return re.findall(r"Icon \((\d+ x \d+)\)", icon)
+
+
 def gold_pixels(x, y, width, height):
     """How many pixels of the screen's rectangle have the coins' gold."""
     dump = subprocess.run(["import", "-window", "root", "-crop", "%dx%d+%d+%d" % (width, height, x, y),
@@ -312,6 +322,7 @@ class RealWindowTest(unittest.TestCase):
         self.assertEqual(window.text("lblWins"), "Parties gagnantes : 0")
         self.assertEqual(window.text("lblRate"), "0.0%")
         self.assertFalse(window.picture_shown())
+        self.assertIn("32 x 32", icon_sizes("^Bandit Manchot et Horloge"))
         if took < 0.8:
             self.assertEqual(window.text("Label5"), "", "time shown before the first second")
 
@@ -341,6 +352,7 @@ class RealWindowTest(unittest.TestCase):
             help_frame = wait_for(lambda: self.find_help(program), 5, "the help window")
             texts = [child.name for child in help_frame if child is not None]
             self.assertIn(HELP_TEXT, texts)
+            self.assertIn("32 x 32", icon_sizes("^Aide$"))
             quit_button = next(child for child in help_frame
                                if child is not None and child.name == "Quitter")
             wait_for(lambda: quit_button.getState().contains(self.pyatspi.STATE_FOCUSED), 3,

@@ -1,0 +1,29 @@
+# The program's icon, rendered from assets/icon.svg into PNGs at build time:
+# the windows take them from the program's resources, the desktop from the
+# hicolor theme, so nothing needs an SVG plugin at run time to show it.
+add_executable(svgicons "${CMAKE_CURRENT_LIST_DIR}/svgicons.cpp")
+target_link_libraries(svgicons PRIVATE Qt6::Gui Qt6::Svg project_warnings)
+
+set(APP_ICON_SVG "${PROJECT_SOURCE_DIR}/assets/icon.svg")
+set(APP_ICON_SIZES 16 32 48 64 128 256)
+
+# Renders the icon at SIZE pixels into OUTPUT at build time.
+function(render_icon_png size output)
+    get_filename_component(folder "${output}" DIRECTORY)
+    add_custom_command(OUTPUT "${output}"
+        COMMAND "${CMAKE_COMMAND}" -E make_directory "${folder}"
+        COMMAND svgicons png ${size} "${APP_ICON_SVG}" "${output}"
+        DEPENDS svgicons "${APP_ICON_SVG}"
+        COMMENT "Rendering the icon at ${size} px"
+        VERBATIM)
+endfunction()
+
+# One PNG a size, laid out as the hicolor theme wants them.
+set(APP_ICON_DIR "${PROJECT_BINARY_DIR}/icons")
+set(APP_ICON_PNGS)
+foreach(size IN LISTS APP_ICON_SIZES)
+    set(png "${APP_ICON_DIR}/${size}x${size}/${APP_ID}.png")
+    render_icon_png(${size} "${png}")
+    list(APPEND APP_ICON_PNGS "${png}")
+endforeach()
+add_custom_target(icons ALL DEPENDS ${APP_ICON_PNGS})
