@@ -1,0 +1,86 @@
+#!/usr/bin/env bash
+# Runs the test command (scripts/test.sh) on another Debian release, the way a
+# new user of that release would: in a fresh minimal root made with
+# debootstrap, as root, without a display, in a clean clone of this tree's
+# HEAD. Needs root on a Debian machine.
+#   scripts/test-on.sh trixie
+# The mirror is the one this machine's apt already uses. The base system and
+# the downloaded packages are kept in $BANDIT_CACHE (default
+# /var/cache/bandit-manchot), outside the tree, so a second run downloads
+# neither again. Any failure to set the release up fails the run.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+release=${1:?usage: $0 RELEASE (for example trixie)}
+shift
+command=${*:-bash scripts/test.sh}
+cache=${BANDIT_CACHE:-/var/cache/bandit-manchot}
+arch=$(dpkg --print-architecture)
+
+[[ $(id -u) -eq 0 ]] || { echo "$0: run it as root (debootstrap and chroot need it)" >&2; exit 1; }
+if ! command -v debootstrap >/dev/null; then
+    DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends debootstrap \
+        || { apt-get update -q && DEBIAN_FRONTEND=noninteractive \
+             apt-get install -y -q --no-install-recommends debootstrap; }
+fi
+
+# The first Debian archive (and security archive) this machine's apt reads.
+repository() {
+    apt-get indextargets --format '$(LABEL) $(REPO_URI)' | awk -v label="$1" '$1 == label { print $2; exit }'
+}
+mirror=$(repository Debian)
+security=$(repository Debian-Security)
+[[ -n $mirror ]] || { echo "$0: no Debian archive in this machine's apt sources" >&2; exit 1; }
+
+mkdir -p "$cache/apt-$release"
+base="$cache/$release-$arch-minbase.tar"
+if [[ ! -s $base ]]; then
+    staging=$(mktemp -d /var/tmp/debootstrap-"$release".XXXXXX)
+    echo "== making a minimal $release root from $mirror"
+    debootstrap --variant=minbase --arch="$arch" "$release" "$staging" "$mirror"
+    tar -C "$staging" -cf "$base.partial" .
+    mv "$base.partial" "$base"
+    rm -rf "$staging"
+fi
+
+root=$(mktemp -d /var/tmp/bandit-"$release".XXXXXX)
+cleanup() {
+    # Whatever still runs inside the root ends with it.
+    for link in /proc/[0-9]*/root; do
+        [[ $(readlink "$link" 2>/dev/null) == "$root"* ]] || continue
+        pid=${link#/proc/}; kill -KILL "${pid%/root}" 2>/dev/null || true
+    done
+    umount -R "$root/proc" "$root/sys" "$root/dev" "$root/var/cache/apt/archives" \
+        2>/dev/null || true
+    # Never remove a root that still has the machine's /dev or /sys inside.
+    if grep -q " $root/" /proc/self/mounts; then
+        echo "$0: $root still has mounts; left in place" >&2
+    else
+        rm -rf "$root"
+    fi
+}
+trap cleanup EXIT
+tar -C "$root" -xf "$base"
+
+{
+    echo "deb $mirror $release main"
+    echo "deb $mirror $release-updates main"
+    [[ -z $security ]] || echo "deb $security $release-security main"
+} >"$root/etc/apt/sources.list"
+cp /etc/resolv.conf "$root/etc/resolv.conf" 2>/dev/null || true
+# Packages downloaded once stay for the next run.
+rm -f "$root/etc/apt/apt.conf.d/docker-clean"
+echo 'Binary::apt::APT::Keep-Downloaded-Packages "true";' >"$root/etc/apt/apt.conf.d/50keep"
+
+mount -t proc proc "$root/proc"
+mount --rbind /sys "$root/sys" && mount --make-rslave "$root/sys"
+mount --rbind /dev "$root/dev" && mount --make-rslave "$root/dev"
+mount --bind "$cache/apt-$release" "$root/var/cache/apt/archives"
+mkdir -p "$root/var/cache/apt/archives/partial"
+
+git clone -q --no-hardlinks "$PWD" "$root/root/bandit-manchot"
+
+echo "== $release: $command"
+chroot "$root" /usr/bin/env -i HOME=/root PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
+    LANG=C.UTF-8 TERM=dumb CI="${CI:-}" \
+    bash -c "cd /root/bandit-manchot && $command"
+echo "== $release: passed"
