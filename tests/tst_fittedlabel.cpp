@@ -83,7 +83,7 @@ void TestFittedLabel::fitsItsText()
     label.resize(size);
     label.setAlignment(Qt::AlignCenter);
     if (border)
-        label.setFrameStyle(QFrame::StyledPanel | QFrame::Plain);
+        label.SetBorder(true);
     label.setText(text);
 
     const QFont fitted = label.FittedFont();

@@ -1,5 +1,6 @@
 #include "fittedlabel.h"
 #include "form1.h"
+#include "placement.h"
 #include "tickschedule.h"
 
 #include <QApplication>
@@ -49,6 +50,8 @@ class TestForm1 : public QObject
 
 private slots:
     void window();
+    void placement_data();
+    void placement();
     void layout_data();
     void layout();
     void menus();
@@ -75,6 +78,41 @@ void TestForm1::window()
     QCOMPARE(window.centralWidget()->mapToGlobal(QPoint(0, 0)), QPoint(264, 181));
     // nothing in the window moves or grows, so neither does the window
     QCOMPARE(window.minimumSize(), window.maximumSize());
+}
+
+void TestForm1::placement_data()
+{
+    QTest::addColumn<QRect>("frame");
+    QTest::addColumn<QRect>("available");
+    QTest::addColumn<QPoint>("placed");
+
+    // The window's frame at its place on 1920 x 1080 with a 48-pixel panel
+    // below, in device-independent pixels at each scale.
+    const QRect window(263, 137, 800, 595);
+    QTest::newRow("100 % keeps its place") << window << QRect(0, 0, 1920, 1032) << QPoint(263, 137);
+    QTest::newRow("150 % moves up just enough")
+        << window << QRect(0, 0, 1280, 688) << QPoint(263, 93);
+    QTest::newRow("200 % is taller than the free area: top edge, and left to fit")
+        << window << QRect(0, 0, 960, 516) << QPoint(160, 0);
+    QTest::newRow("a panel at the top pushes it down")
+        << QRect(263, 10, 800, 595) << QRect(0, 32, 1920, 1048) << QPoint(263, 32);
+    QTest::newRow("off the left edge comes back")
+        << QRect(-40, 137, 800, 595) << QRect(0, 0, 1920, 1032) << QPoint(0, 137);
+    QTest::newRow("wider than the free area starts at its left edge")
+        << window << QRect(0, 0, 640, 1032) << QPoint(0, 137);
+    QTest::newRow("exactly as tall as the free area")
+        << window << QRect(0, 0, 1920, 595) << QPoint(263, 0);
+    QTest::newRow("a second screen to the right")
+        << QRect(2183, 137, 800, 595) << QRect(1920, 0, 1280, 1024) << QPoint(2183, 137);
+}
+
+void TestForm1::placement()
+{
+    QFETCH(QRect, frame);
+    QFETCH(QRect, available);
+    QFETCH(QPoint, placed);
+
+    QCOMPARE(FittedTopLeft(frame, available), placed);
 }
 
 void TestForm1::layout_data()
@@ -132,7 +170,7 @@ void TestForm1::layout()
     QVERIFY(label->font().bold());
     QCOMPARE(label->font().italic(), italic);
     QCOMPARE(label->palette().color(QPalette::WindowText), colour);
-    QCOMPARE(label->frameWidth() > 0, border);
+    QCOMPARE(label->HasBorder(), border);
     QCOMPARE(label->alignment() & Qt::AlignHorizontal_Mask, alignment);
     QVERIFY(label->wordWrap());
     QCOMPARE(label->text(), text);

@@ -111,7 +111,7 @@ void TestForm2::opensWithItsLayout()
     QVERIFY(label->font().bold());
     QVERIFY(!label->font().italic());
     QCOMPARE(label->palette().color(QPalette::WindowText), QColor(0x00, 0x00, 0x80));
-    QVERIFY(label->frameWidth() > 0);
+    QVERIFY(label->HasBorder());
     QCOMPARE(label->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignLeft);
     QVERIFY(label->wordWrap());
     QVERIFY(!help->findChild<QMenuBar *>());

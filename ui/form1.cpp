@@ -5,6 +5,8 @@
 #include "fittedlabel.h"
 #include "form2.h"
 #include "labellook.h"
+#include "lightpalette.h"
+#include "placement.h"
 #include "randomsource.h"
 #include "tickschedule.h"
 #include "twips.h"
@@ -13,6 +15,7 @@
 #include <QApplication>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
 
 namespace {
@@ -39,6 +42,8 @@ Form1::Form1(Spin::Draw draw, Spin::Beep beep)
     setWindowTitle(QStringLiteral("Bandit Manchot et Horloge Numérique"));
 
     auto *client = new QWidget(this);
+    client->setPalette(LightPalette());
+    client->setAutoFillBackground(true);
     client->setFixedSize(ClientSize);
     setCentralWidget(client);
     BuildControls(client);
@@ -47,6 +52,8 @@ Form1::Form1(Spin::Draw draw, Spin::Beep beep)
     StartClock();
 
     m_play->setFocus();
+    const int menuHeight = menuBar()->sizeHint().height();
+    setFixedSize(ClientSize.width(), ClientSize.height() + menuHeight);
     PlaceOnScreen();
 }
 
@@ -143,14 +150,31 @@ void Form1::StartClock()
     m_timer->start(1000);
 }
 
-// The controls' area is placed at a fixed point of the screen; the window
-// keeps its size, since nothing in it moves or grows.
+// The controls' area goes to its fixed point of the screen, unless that would
+// put part of the window, frame included, outside the screen's free area:
+// then the window moves just enough to fit. Run again once the frame is
+// known, since the platform reports it only after the window is shown.
 void Form1::PlaceOnScreen()
 {
-    const int menuHeight = menuBar()->sizeHint().height();
-    setFixedSize(ClientSize.width(), ClientSize.height() + menuHeight);
-    // The geometry of a window is that of its inside, below the frame.
-    setGeometry(QRect(ClientPosition - QPoint(0, menuHeight), size()));
+    const QScreen *screen = this->screen();
+    const QPoint inside
+        = screen->geometry().topLeft() + ClientPosition - QPoint(0, height() - ClientSize.height());
+    const QPoint frameOffset = geometry().topLeft() - frameGeometry().topLeft();
+    const QRect frame(inside - frameOffset, frameGeometry().size());
+    // move() places the frame's corner, before the frame exists the inside's.
+    move(FittedTopLeft(frame, screen->availableGeometry()));
+}
+
+// The window manager frames the window after it is shown and reports the
+// frame with its first move: the window is placed again then, once, so that
+// the frame fits too. Later moves are the user's own.
+void Form1::moveEvent(QMoveEvent *event)
+{
+    QMainWindow::moveEvent(event);
+    if (!m_placedWithFrame && frameGeometry().size() != size()) {
+        m_placedWithFrame = true;
+        PlaceOnScreen();
+    }
 }
 
 void Form1::HideWinPicture()

@@ -24,6 +24,9 @@ public:
     Form1(Spin::Draw draw, Spin::Beep beep);
     ~Form1() override;
 
+protected:
+    void moveEvent(QMoveEvent *event) override;
+
 private:
     void BuildControls(QWidget *client);
     void BuildMenus();
@@ -50,4 +53,5 @@ private:
     WinPicture *m_winPicture = nullptr;
     QTimer *m_timer = nullptr;
     QPointer<Form2> m_help;
+    bool m_placedWithFrame = false;
 };

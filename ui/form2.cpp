@@ -1,6 +1,7 @@
 #include "form2.h"
 
 #include "labellook.h"
+#include "lightpalette.h"
 #include "twips.h"
 
 #include <QPushButton>
@@ -12,6 +13,7 @@ Form2::Form2()
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowModality(Qt::ApplicationModal);
     setFixedSize(TwipsToPixels(9120), TwipsToPixels(3390));
+    setPalette(LightPalette());
 
     auto *quit = new QPushButton(QStringLiteral("Quitter"), this);
     quit->setObjectName(QStringLiteral("Command1"));

@@ -12,14 +12,16 @@ FittedLabel *MakeLabel(QWidget *parent, const LabelLook &look, const QString &te
     font.setBold(true);
     font.setItalic(look.italic);
     label->setFont(font);
-    QPalette palette = label->palette();
+    // The text colour alone: the rest comes from the window.
+    QPalette palette;
     palette.setColor(QPalette::WindowText, look.colour);
     label->setPalette(palette);
     if (look.border) {
-        label->setFrameStyle(QFrame::StyledPanel | QFrame::Plain);
-        // Keeps text aligned to a side off the border of that side.
+        label->SetBorder(true);
+        // Text aligned to a side keeps off the border by half an x, as QLabel
+        // does inside a frame of its own.
         if (!(look.alignment & Qt::AlignHCenter))
-            label->setContentsMargins(2, 0, 2, 0);
+            label->setIndent(label->fontMetrics().horizontalAdvance(QLatin1Char('x')) / 2);
     }
     label->setAlignment(look.alignment | Qt::AlignVCenter);
     label->setText(text);
