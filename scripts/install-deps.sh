@@ -7,7 +7,8 @@ set -euo pipefail
 build=(g++ make cmake git qt6-base-dev qt6-svg-dev)
 run=(libqt6svg6 fonts-liberation libcanberra0 sound-theme-freedesktop)
 test=(xvfb xauth fonts-dejavu-core desktop-file-utils appstream clang-format
-      openbox xdotool x11-utils imagemagick dbus-daemon at-spi2-core python3 python3-pyatspi)
+      openbox xdotool x11-utils imagemagick dbus-daemon at-spi2-core python3 python3-pyatspi
+      weston qt6-wayland qt6ct)
 
 case "${1:-}" in
     run) wanted=("${build[@]}" "${run[@]}") ;;

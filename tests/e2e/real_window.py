@@ -35,12 +35,23 @@ CONTROLS = {
     "Label1": (216, 40),
     "Label2": (384, 40),
     "Label3": (576, 40),
+    "Label4": (24, 168),
     "lblWins": (24, 256),
     "lblRate": (40, 312),
     "Label5": (16, 376),
     "Label6": (16, 440),
 }
 IMAGE1 = (208, 128, 521, 313)
+CLIENT_WIDTH = 798
+SCREEN = (1920, 1080)
+PANEL = 48  # pixels kept free at the bottom, as a panel does
+SCRATCH = tempfile.mkdtemp(prefix="real-window-")
+# A dark colour scheme as qt6ct gives one on a desktop without its own.
+QT6CT_DARK = """[Appearance]
+color_scheme_path=/usr/share/qt6ct/colors/darker.conf
+custom_palette=true
+style=Fusion
+"""
 
 
 def die_with_the_test():
@@ -104,26 +115,37 @@ def window_manager_running():
 
 
 def start_window_manager(env):
-    """openbox; what it printed is shown should it never take the display."""
-    log = tempfile.TemporaryFile("w+")
-    openbox = PROCESSES.start(["openbox"], env=env, stderr=log)
-    try:
-        wait_for(window_manager_running, 10, "the window manager")
-    except AssertionError:
-        log.seek(0)
-        print("openbox on %s, exit %s: %s" % (env["DISPLAY"], openbox.poll(), log.read()),
-              file=sys.stderr)
-        raise
-    finally:
-        log.close()
+    """openbox, started again when it exits without taking the display (it
+    does so now and then, silently, with status 1); what it printed is shown
+    should it never take it."""
+    config = os.path.join(SCRATCH, "openbox.xml")
+    with open(config, "w") as file:
+        file.write('<openbox_config xmlns="http://openbox.org/3.4/rc"><margins>'
+                   '<bottom>%d</bottom></margins></openbox_config>' % PANEL)
+    for attempt in range(1, 4):
+        with tempfile.TemporaryFile("w+") as log:
+            openbox = PROCESSES.start(["openbox", "--config-file", config], env=env, stderr=log)
+            try:
+                wait_for(lambda: window_manager_running() or openbox.poll() is not None, 10,
+                         "the window manager")
+            finally:
+                log.seek(0)
+                said = log.read()
+        if window_manager_running():
+            return
+        print("openbox on %s, attempt %d, exit %s: %s"
+              % (env["DISPLAY"], attempt, openbox.poll(), said), file=sys.stderr)
+        PROCESSES.end(openbox)
+    raise AssertionError("no window manager took the display")
 
 
 def start_desktop():
-    """Xvfb on a free display, a D-Bus session with its accessibility bus,
-    and openbox; returns the environment that reaches all of them."""
+    """Xvfb on a free display of 1920 x 1080, a D-Bus session with its
+    accessibility bus, and openbox keeping a 48-pixel panel's room free at the
+    bottom; returns the environment that reaches all of them."""
     read_end, write_end = os.pipe()
-    PROCESSES.start(["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1280x1024x24",
-                     "-nolisten", "tcp"], pass_fds=(write_end,))
+    PROCESSES.start(["Xvfb", "-displayfd", str(write_end), "-screen", "0",
+                     "%dx%dx24" % SCREEN, "-nolisten", "tcp"], pass_fds=(write_end,))
     os.close(write_end)
     with os.fdopen(read_end) as display_pipe:
         number = display_pipe.readline().strip()
@@ -165,6 +187,46 @@ def icon_sizes(title_pattern):
     return re.findall(r"Icon \((\d+ x \d+)\)", icon)
 
 
+def frame_geometry(title_pattern):
+    """The window's rectangle on the screen, its frame included."""
+    window = subprocess.run(["xdotool", "search", "--name", title_pattern], check=True,
+                            capture_output=True, text=True).stdout.split()[0]
+    info = subprocess.run(["xwininfo", "-id", window], check=True, capture_output=True,
+                          text=True).stdout
+    field = lambda label: int(re.search(label + r":\s+(-?\d+)", info).group(1))
+    extents = subprocess.run(["xprop", "-id", window, "_NET_FRAME_EXTENTS"], check=True,
+                             capture_output=True, text=True).stdout
+    left, right, top, bottom = (int(v) for v in re.findall(r"\d+", extents.split("=")[1]))
+    return (field("Absolute upper-left X") - left, field("Absolute upper-left Y") - top,
+            field("Width") + left + right, field("Height") + top + bottom)
+
+
+def contrast(first, second):
+    """The WCAG contrast ratio of two colours given as (r, g, b) bytes."""
+    def luminance(colour):
+        linear = [c / 255 / 12.92 if c / 255 <= 0.03928 else ((c / 255 + 0.055) / 1.055) ** 2.4
+                  for c in colour]
+        return 0.2126 * linear[0] + 0.7152 * linear[1] + 0.0722 * linear[2]
+    high, low = sorted((luminance(first), luminance(second)), reverse=True)
+    return (high + 0.05) / (low + 0.05)
+
+
+def pixels(screenshot, box):
+    """The (r, g, b) bytes of a rectangle of a screenshot, row by row."""
+    dump = subprocess.run(["convert", screenshot, "-crop", "%dx%d+%d+%d" % (box[2], box[3],
+                           box[0], box[1]), "-depth", "8", "txt:-"],
+                          capture_output=True, text=True, check=True).stdout
+    return [tuple(int(v) for v in match) for match in re.findall(r"\((\d+),(\d+),(\d+)", dump)]
+
+
+def text_contrast(screenshot, box):
+    """A label's text against what is drawn behind it: the background inside
+    the label's corner, the text the pixel that stands out from it most."""
+    x, y, width, height = box
+    inside = pixels(screenshot, (x + 3, y + 3, width - 6, height - 6))
+    return max(contrast(pixel, inside[0]) for pixel in inside)
+
+
 def gold_pixels(x, y, width, height):
     """How many pixels of the screen's rectangle have the coins' gold."""
     dump = subprocess.run(["import", "-window", "root", "-crop", "%dx%d+%d+%d" % (width, height, x, y),
@@ -175,22 +237,35 @@ def gold_pixels(x, y, width, height):
 class Window:
     """The program's main window as the accessibility bus shows it."""
 
-    def __init__(self, pyatspi, frame):
+    def __init__(self, pyatspi, frame, scale=1.0):
         self.pyatspi = pyatspi
         self.frame = frame
+        self.scale = scale
         self.client = next(child for child in frame
                            if child is not None and child.getRoleName() == "filler")
-        self.origin = self.extents(self.client)[:2]
+        # Some Qt versions give the bus device-independent pixels on a scaled
+        # screen; the client area's width tells which.
+        self.unit = 1.0
+        if abs(self.extents(self.client)[2] - CLIENT_WIDTH) <= 1:
+            self.unit = scale
+
+    @property
+    def origin(self):
+        """The client area's corner, read afresh: the window may still move
+        into the screen's free area once it is framed."""
+        return self.extents(self.client)[:2]
 
     def extents(self, node):
+        """Where the node lies on the screen, in the screen's pixels."""
         box = node.queryComponent().getExtents(self.pyatspi.DESKTOP_COORDS)
-        return box.x, box.y, box.width, box.height
+        return tuple(round(self.unit * v) for v in (box.x, box.y, box.width, box.height))
 
     def control(self, name):
-        wanted = CONTROLS[name]
+        wanted = [round(self.scale * v) for v in CONTROLS[name]]
+        origin = self.origin
         for child in self.client:
             x, y, _, _ = self.extents(child)
-            if (x - self.origin[0], y - self.origin[1]) == wanted:
+            if abs(x - origin[0] - wanted[0]) <= 1 and abs(y - origin[1] - wanted[1]) <= 1:
                 return child
         raise AssertionError(name + " is not where the layout puts it")
 
@@ -246,24 +321,28 @@ class RealWindowTest(unittest.TestCase):
     def tearDownClass(cls):
         PROCESSES.end_all()
 
-    def start_program(self):
+    def start_program(self, scale=1.0, extra_env=None):
         started = time.monotonic()
-        program = PROCESSES.start([PROGRAM], env=self.env)
+        env = dict(self.env, **(extra_env or {}))
+        if scale != 1.0:
+            env["QT_SCALE_FACTOR"] = str(scale)
+        program = PROCESSES.start([PROGRAM], env=env)
 
-        def find_frame():
-            desktop = self.pyatspi.Registry.getDesktop(0)
-            for app in desktop:
-                if app is not None and app.get_process_id() == program.pid:
-                    for frame in app:
-                        if frame is not None and frame.name.startswith("Bandit Manchot"):
-                            return frame
-            return None
-
-        frame = wait_for(find_frame, 10, "the main window on the accessibility bus")
-        window = Window(self.pyatspi, frame)
+        frame = wait_for(lambda: self.find_frame(program), 10,
+                         "the main window on the accessibility bus")
+        window = Window(self.pyatspi, frame, scale)
         wait_for(lambda: window.control("Command1").getState().contains(self.pyatspi.STATE_FOCUSED),
                  5, "the focus on Jouer")
         return program, window, time.monotonic() - started
+
+    def find_frame(self, program):
+        desktop = self.pyatspi.Registry.getDesktop(0)
+        for app in desktop:
+            if app is not None and app.get_process_id() == program.pid:
+                for frame in app:
+                    if frame is not None and frame.name.startswith("Bandit Manchot"):
+                        return frame
+        return None
 
     def wait_for_exit(self, program, within):
         try:
@@ -390,6 +469,105 @@ class RealWindowTest(unittest.TestCase):
         xdotool("click", "1")
         self.assertEqual(self.wait_for_exit(program, 1.0), 0)
         print("Fin ended the program in %.0f ms" % (1000 * (time.monotonic() - clicked)))
+
+    def text_contrasts(self, scale, extra_env):
+        """Starts the program, fills every label and measures on a screenshot
+        each text's contrast against what is drawn behind it; checks on the
+        way that the window, frame included, lies in the screen's free area."""
+        program, window, _ = self.start_program(scale, extra_env)
+        xdotool("key", "space")
+        window.open_menu_entry("Horloge", "Date")
+        wait_for(lambda: all(window.text(name) for name in CONTROLS if name.startswith("Label")),
+                 5, "every label to show a text")
+
+        x, y, width, height = frame_geometry("^Bandit Manchot et Horloge")
+        self.assertGreaterEqual(x, 0)
+        self.assertGreaterEqual(y, 0)
+        self.assertLessEqual(x + width, SCREEN[0])
+        self.assertLessEqual(y + height, SCREEN[1] - PANEL)
+
+        screenshot = os.path.join(SCRATCH, "contrast.png")
+        subprocess.run(["import", "-window", "root", screenshot], check=True)
+        contrasts = {}
+        for name in CONTROLS:
+            if not name.startswith("Command"):
+                contrasts[name] = text_contrast(screenshot, window.extents(window.control(name)))
+        x, y, _, _ = window.extents(window.menu("Horloge"))
+        menu_bar = pixels(screenshot, (x - 4, y + 2, 1, 1))[0]
+        click(*window.centre("Command2"))
+        self.assertEqual(self.wait_for_exit(program, 2.0), 0)
+        return contrasts, menu_bar
+
+    def test_dark_scheme_on_a_scaled_screen(self):
+        """At 150 % on a 1920 x 1080 screen with a panel, under a dark scheme,
+        every text is about as readable as under the light one."""
+        config = os.path.join(SCRATCH, "config")
+        os.makedirs(os.path.join(config, "qt6ct"), exist_ok=True)
+        with open(os.path.join(config, "qt6ct", "qt6ct.conf"), "w") as file:
+            file.write(QT6CT_DARK)
+        light, light_menu = self.text_contrasts(1.5, {})
+        dark, dark_menu = self.text_contrasts(1.5, {"QT_QPA_PLATFORMTHEME": "qt6ct",
+                                                    "XDG_CONFIG_HOME": config})
+        # the menus follow the desktop's scheme, so it is in force
+        self.assertLess(sum(dark_menu), sum(light_menu) / 2)
+        for name, contrast in dark.items():
+            print("%s: %.2f : 1 dark, %.2f : 1 light" % (name, contrast, light[name]))
+            self.assertGreaterEqual(contrast, 3.0, name)
+            self.assertGreaterEqual(contrast, 0.9 * light[name], name)
+
+    def test_wayland(self):
+        """On a headless Wayland compositor, played as a screen reader's user
+        does, through the accessibility bus's actions."""
+        runtime = tempfile.mkdtemp(prefix="wayland-", dir=SCRATCH)
+        os.chmod(runtime, 0o700)
+        socket = "bandit-test"
+        env = dict(self.env, XDG_RUNTIME_DIR=runtime, WAYLAND_DISPLAY=socket,
+                   QT_QPA_PLATFORM="wayland")
+        env.pop("DISPLAY")
+        version = subprocess.run(["weston", "--version"], capture_output=True, text=True).stdout
+        if int(re.search(r"(\d+)\.", version).group(1)) >= 11:
+            backend = ["--backend=headless", "--renderer=pixman"]
+        else:
+            backend = ["--backend=headless-backend.so", "--use-pixman"]
+        # No fade at start and no dimming when idle: either leaves the
+        # screenshot dark and stale.
+        config = os.path.join(runtime, "weston.ini")
+        with open(config, "w") as file:
+            file.write("[core]\nidle-time=0\n[shell]\nstartup-animation=none\n")
+        PROCESSES.start(["weston", *backend, "--debug", "--config=" + config,
+                         "--socket=" + socket, "--width=%d" % SCREEN[0],
+                         "--height=%d" % SCREEN[1]], env=env)
+        wait_for(lambda: os.path.exists(os.path.join(runtime, socket)), 10, "weston")
+
+        program = PROCESSES.start([PROGRAM], env=env)
+        frame = wait_for(lambda: self.find_frame(program), 10, "the main window on Wayland")
+        window = Window(self.pyatspi, frame)
+        press = lambda name: window.control(name).queryAction().doAction(0)
+        # An action is carried out after it returns, and the bus reports the
+        # new texts a moment later: each game is read once its reels change
+        # (or after a second, should the same digits come again).
+        for _ in range(100):
+            before = window.reels()
+            press("Command1")
+            deadline = time.monotonic() + 1
+            while window.reels() == before and time.monotonic() < deadline:
+                time.sleep(0.02)
+            if "7" in window.reels():
+                break
+        self.assertIn("7", window.reels())
+        self.assertNotEqual(window.text("lblWins"), "Parties gagnantes : 0")
+        wait_for(window.picture_shown, 3, "the win picture")
+
+        shots = tempfile.mkdtemp(prefix="shots-", dir=SCRATCH)
+        subprocess.run(["weston-screenshooter"], env=env, cwd=shots, check=True,
+                       capture_output=True, timeout=10)
+        shot = os.path.join(shots, os.listdir(shots)[0])
+        dump = subprocess.run(["convert", shot, "-depth", "8", "txt:-"], capture_output=True,
+                              text=True, check=True).stdout
+        self.assertGreater(dump.count(GOLD), 1000, "the coins' gold on the screen")
+
+        press("Command2")
+        self.assertEqual(self.wait_for_exit(program, 2.0), 0)
 
     def test_closing_through_the_frame_ends_the_program(self):
         program, window, _ = self.start_program()
