@@ -24,6 +24,7 @@ public:
     QString ReelText(int reel) const override { return m_reels[reel]; }
     void SetWinsText(const QString &) override {}
     void SetRateText(const QString &) override {}
+    void DescribeGame(const QString &) override {}
 
 private:
     QString m_reels[ReelCount];

@@ -17,4 +17,8 @@ public:
     virtual QString ReelText(int reel) const = 0;
     virtual void SetWinsText(const QString &text) = 0;
     virtual void SetRateText(const QString &text) = 0;
+    // What a screen reader says of the game just played: the reels and
+    // whether it was won, since the picture and the beep say it to the eye
+    // and the ear only.
+    virtual void DescribeGame(const QString &description) = 0;
 };

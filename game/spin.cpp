@@ -39,7 +39,14 @@ void Spin::Play()
     }
     m_counters.CountGamePlayed();
 
-    if (ReelsShowASeven()) {
+    // Every reel is read back as shown, without stopping at the first seven.
+    // A reel shows a single digit, so it is a seven exactly when it reads "7".
+    QStringList shown;
+    for (int reel = 0; reel < GameView::ReelCount; ++reel)
+        shown << m_view.ReelText(reel);
+    const bool won = shown.contains(DigitText(7));
+
+    if (won) {
         m_view.ShowWinPicture();
         m_beep();
         m_counters.CountGameWon();
@@ -47,14 +54,7 @@ void Spin::Play()
                            + QString::number(m_counters.GamesWon()));
     }
     m_view.SetRateText(FormatWinRate(m_counters.GamesWon(), m_counters.GamesPlayed(), m_locale));
-}
-
-// Reads every reel back as shown, without stopping at the first seven. A reel
-// shows a single digit, so its text is a seven exactly when it reads "7".
-bool Spin::ReelsShowASeven() const
-{
-    bool seven = false;
-    for (int reel = 0; reel < GameView::ReelCount; ++reel)
-        seven = (m_view.ReelText(reel) == DigitText(7)) || seven;
-    return seven;
+    m_view.DescribeGame(QStringLiteral("Rouleaux : %1. Partie %2.")
+                            .arg(shown.join(QStringLiteral(", ")),
+                                 won ? QStringLiteral("gagnée") : QStringLiteral("perdue")));
 }

@@ -8,7 +8,8 @@ class GameView;
 class Module1;
 
 // One press of "Jouer": three reels drawn, the game counted, a win shown,
-// sounded and counted, and the win rate refreshed, always in that order.
+// sounded and counted, the win rate refreshed and the game described to a
+// screen reader, always in that order.
 class Spin
 {
 public:
@@ -21,8 +22,6 @@ public:
     void Play();
 
 private:
-    bool ReelsShowASeven() const;
-
     Module1 &m_counters;
     GameView &m_view;
     Draw m_draw;

@@ -3,6 +3,7 @@
 #include "placement.h"
 #include "tickschedule.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QMenuBar>
 #include <QPushButton>
@@ -62,6 +63,8 @@ private slots:
     void spaceBarPlays();
     void clicksShowEachGame();
     void countsStayReadable();
+    void screenReaderHearsEachGame();
+    void f10ReachesTheMenus();
     void endQuitsTheProgram();
 };
 
@@ -304,6 +307,62 @@ void TestForm1::countsStayReadable()
         wins->contentsRect(), int(wins->alignment()) | Qt::TextWordWrap, wins->text());
     QVERIFY(wins->contentsRect().contains(needed.toAlignedRect()));
     QVERIFY(needed.height() < 2 * metrics.lineSpacing());
+}
+
+void TestForm1::screenReaderHearsEachGame()
+{
+    ScriptedWindow scripted;
+    scripted.window.show();
+    const auto heard = [&scripted](const char *name, QAccessible::Text text) {
+        return QAccessible::queryAccessibleInterface(scripted.Child(name))->text(text);
+    };
+    QCOMPARE(heard("Label1", QAccessible::Description), QStringLiteral("Rouleau 1"));
+    QCOMPARE(heard("Label2", QAccessible::Description), QStringLiteral("Rouleau 2"));
+    QCOMPARE(heard("Label3", QAccessible::Description), QStringLiteral("Rouleau 3"));
+    QCOMPARE(heard("Label5", QAccessible::Description), QStringLiteral("Heure"));
+    QCOMPARE(heard("Label6", QAccessible::Description), QStringLiteral("Date"));
+    QAccessibleInterface *picture = QAccessible::queryAccessibleInterface(scripted.Child("Image1"));
+    QCOMPARE(picture->role(), QAccessible::Graphic);
+    QVERIFY(picture->state().invisible);
+    QCOMPARE(picture->text(QAccessible::Name), QString());
+
+    scripted.Script({7, 2, 0});
+    QTest::mouseClick(scripted.Child<QPushButton>("Command1"), Qt::LeftButton);
+    QCOMPARE(heard("Command1", QAccessible::Description),
+             QStringLiteral("Rouleaux : 7, 2, 0. Partie gagnée."));
+    QCOMPARE(heard("Label1", QAccessible::Name), QStringLiteral("7"));
+    QVERIFY(!picture->state().invisible);
+    QCOMPARE(picture->text(QAccessible::Name), QStringLiteral("Pièces d’or"));
+
+    scripted.Script({4, 1, 9});
+    QTest::mouseClick(scripted.Child<QPushButton>("Command1"), Qt::LeftButton);
+    QCOMPARE(heard("Command1", QAccessible::Description),
+             QStringLiteral("Rouleaux : 4, 1, 9. Partie perdue."));
+    QVERIFY(picture->state().invisible);
+    QCOMPARE(picture->text(QAccessible::Name), QString());
+}
+
+void TestForm1::f10ReachesTheMenus()
+{
+    ScriptedWindow scripted;
+    scripted.window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&scripted.window));
+
+    QTest::keyClick(&scripted.window, Qt::Key_F10);
+    QTRY_VERIFY(QApplication::activePopupWidget());
+    QCOMPARE(QApplication::activePopupWidget()->objectName(), QStringLiteral("mnuHorloge"));
+    QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+    QTRY_VERIFY(!QApplication::activePopupWidget());
+
+    QTest::keyClick(&scripted.window, Qt::Key_F10);
+    QTRY_VERIFY(QApplication::activePopupWidget());
+    QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Down);
+    QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Return);
+    QTRY_VERIFY(!scripted.Text("Label6").isEmpty());
+
+    // the menus' entries keep no shortcut of their own
+    for (const QAction *action : scripted.window.findChildren<QAction *>())
+        QVERIFY2(action->shortcut().isEmpty(), qPrintable(action->objectName()));
 }
 
 void TestForm1::endQuitsTheProgram()

@@ -128,6 +128,8 @@ private slots:
     void bordersShowWhole();
     void textsStayReadable_data();
     void textsStayReadable();
+    void focusRingShowsAtOpening_data();
+    void focusRingShowsAtOpening();
 };
 
 void TestLooks::bordersShowWhole_data()
@@ -205,6 +207,35 @@ void TestLooks::textsStayReadable()
             QVERIFY2(contrast >= 0.9 * light[name], qPrintable(why));
         }
     }
+}
+
+void TestLooks::focusRingShowsAtOpening_data()
+{
+    QTest::addColumn<bool>("help");
+    QTest::newRow("Jouer") << false;
+    QTest::newRow("Quitter") << true;
+}
+
+// A keyboard player sees where the keyboard is before pressing any key.
+void TestLooks::focusRingShowsAtOpening()
+{
+    QFETCH(bool, help);
+    Windows windows;
+    QWidget *window = help ? static_cast<QWidget *>(&windows.help) : &windows.main;
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    QWidget *button = window->focusWidget();
+    QCOMPARE(button->objectName(), QStringLiteral("Command1"));
+
+    // the ring is drawn in the highlight's blue
+    const QImage drawn = button->grab().toImage();
+    int blue = 0;
+    for (int y = 0; y < drawn.height(); ++y)
+        for (int x = 0; x < drawn.width(); ++x) {
+            const QColor colour = drawn.pixelColor(x, y);
+            blue += colour.blue() > colour.red() + 60;
+        }
+    QVERIFY2(blue > button->width(), qPrintable(QString::number(blue)));
 }
 
 QTEST_MAIN(TestLooks)

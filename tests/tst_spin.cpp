@@ -48,6 +48,7 @@ public:
         log << "rate=" + text;
         rate = text;
     }
+    void DescribeGame(const QString &description) override { log << "said=" + description; }
 };
 
 using Draws = QList<float>;
@@ -149,16 +150,25 @@ void TestSpin::operationsComeInOrder_data()
     QTest::addColumn<Draws>("draws");
     QTest::addColumn<QStringList>("log");
 
-    QTest::newRow("lost game") << Draws{0.1f, 0.2f, 0.3f}
-                               << QStringList{"hide",  "reel0=1", "reel1=2", "reel2=3",
-                                              "read0", "read1",   "read2",   "rate=0.0%"};
+    QTest::newRow("lost game") << Draws{
+        0.1f, 0.2f,
+        0.3f} << QStringList{"hide",    "reel0=1",   "reel1=2",
+                             "reel2=3", "read0",     "read1",
+                             "read2",   "rate=0.0%", "said=Rouleaux : 1, 2, 3. Partie perdue."};
     // every reel is read even after the first seven
     QTest::newRow("three sevens read every reel")
         << Draws{0.75f, 0.75f, 0.75f}
-        << QStringList{"hide",       "reel0=7", "reel1=7",
-                       "reel2=7",    "read0",   "read1",
-                       "read2",      "show",    "wins=Parties gagnantes : 1",
-                       "rate=100.0%"};
+        << QStringList{"hide",
+                       "reel0=7",
+                       "reel1=7",
+                       "reel2=7",
+                       "read0",
+                       "read1",
+                       "read2",
+                       "show",
+                       "wins=Parties gagnantes : 1",
+                       "rate=100.0%",
+                       "said=Rouleaux : 7, 7, 7. Partie gagnée."};
 }
 
 void TestSpin::operationsComeInOrder()

@@ -3,11 +3,16 @@
 #include <QApplication>
 #include <QLibrary>
 
+#include <condition_variable>
 #include <cstdint>
+#include <mutex>
+#include <thread>
+
+namespace {
 
 // libcanberra is loaded at run time, so that the program starts and beeps
 // (with the platform's beep) on a system without it.
-class DesktopBell::SoundContext
+class SoundContext
 {
 public:
     ~SoundContext()
@@ -16,10 +21,9 @@ public:
             m_destroy(m_context);
     }
 
-    // True when the theme's bell was handed to the sound system. After a
+    // True when the theme's bell was handed to the sound server. After a
     // failure the platform's beep takes over for the rest of the run: a
-    // system with no sound device fails every time, and the sound library
-    // reports each failure on the terminal.
+    // system with no sound server fails every time.
     bool Play()
     {
         if (!m_opened) {
@@ -39,6 +43,7 @@ public:
 
 private:
     using Create = int (*)(void **context);
+    using SetDriver = int (*)(void *context, const char *driver);
     using OpenContext = int (*)(void *context);
     using PlaySound = int (*)(void *context, std::uint32_t id, ...);
     using Destroy = int (*)(void *context);
@@ -47,15 +52,19 @@ private:
     {
         m_library.setFileNameAndVersion(QStringLiteral("canberra"), 0);
         const auto create = reinterpret_cast<Create>(m_library.resolve("ca_context_create"));
+        const auto setDriver
+            = reinterpret_cast<SetDriver>(m_library.resolve("ca_context_set_driver"));
         const auto open = reinterpret_cast<OpenContext>(m_library.resolve("ca_context_open"));
         m_play = reinterpret_cast<PlaySound>(m_library.resolve("ca_context_play"));
         m_destroy = reinterpret_cast<Destroy>(m_library.resolve("ca_context_destroy"));
-        if (!create || !open || !m_play || !m_destroy)
+        if (!create || !setDriver || !open || !m_play || !m_destroy)
             return;
         void *context = nullptr;
         if (create(&context) != 0)
             return;
-        if (open(context) != 0) {
+        // The sound server only: straight to the sound card, ALSA would
+        // print its complaints on the terminal where there is no card.
+        if (setDriver(context, "pulse") != 0 || open(context) != 0) {
             m_destroy(context);
             return;
         }
@@ -69,12 +78,63 @@ private:
     Destroy m_destroy = nullptr;
 };
 
+} // namespace
+
+// One thread plays every ring in turn; it ends with the last copy of the bell.
+class DesktopBell::Player
+{
+public:
+    ~Player()
+    {
+        {
+            const std::lock_guard lock(m_mutex);
+            m_stopping = true;
+        }
+        m_wake.notify_one();
+        if (m_thread.joinable())
+            m_thread.join();
+    }
+
+    void Ring()
+    {
+        {
+            const std::lock_guard lock(m_mutex);
+            ++m_pending;
+            if (!m_thread.joinable())
+                m_thread = std::thread([this] { Run(); });
+        }
+        m_wake.notify_one();
+    }
+
+private:
+    void Run()
+    {
+        SoundContext sound;
+        std::unique_lock lock(m_mutex);
+        while (true) {
+            m_wake.wait(lock, [this] { return m_stopping || m_pending > 0; });
+            if (m_stopping)
+                return;
+            --m_pending;
+            lock.unlock();
+            if (!sound.Play())
+                QMetaObject::invokeMethod(qApp, [] { QApplication::beep(); });
+            lock.lock();
+        }
+    }
+
+    std::mutex m_mutex;
+    std::condition_variable m_wake;
+    int m_pending = 0;
+    bool m_stopping = false;
+    std::thread m_thread;
+};
+
 DesktopBell::DesktopBell()
-    : m_context(std::make_shared<SoundContext>())
+    : m_player(std::make_shared<Player>())
 {}
 
 void DesktopBell::operator()() const
 {
-    if (!m_context->Play())
-        QApplication::beep();
+    m_player->Ring();
 }

@@ -2,10 +2,12 @@
 
 #include <memory>
 
-// The desktop's bell: the sound theme's "bell" event through libcanberra when
-// that library can be loaded and opened, otherwise the platform's own beep.
-// Copies share one sound context, created on the first ring. Ringing never
-// fails and never waits for the sound to end.
+// The desktop's bell: the sound theme's "bell" event through libcanberra and
+// the desktop's sound server (PulseAudio, or PipeWire speaking its protocol),
+// otherwise the platform's own beep. Ringing hands the sound to a thread of
+// its own and returns at once: the first ring loads the library and connects
+// to the server there, off the click that won. Copies share that thread,
+// which starts on the first ring.
 class DesktopBell
 {
 public:
@@ -14,6 +16,6 @@ public:
     void operator()() const;
 
 private:
-    class SoundContext;
-    std::shared_ptr<SoundContext> m_context;
+    class Player;
+    std::shared_ptr<Player> m_player;
 };

@@ -3,6 +3,7 @@
 #include "clocktext.h"
 #include "desktopbell.h"
 #include "fittedlabel.h"
+#include "focusring.h"
 #include "form2.h"
 #include "labellook.h"
 #include "lightpalette.h"
@@ -12,10 +13,12 @@
 #include "twips.h"
 #include "winpicture.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QTimer>
 
 namespace {
@@ -52,6 +55,7 @@ Form1::Form1(Spin::Draw draw, Spin::Beep beep)
     StartClock();
 
     m_play->setFocus();
+    ShowFocusRingFromTheStart(m_play);
     const int menuHeight = menuBar()->sizeHint().height();
     setFixedSize(ClientSize.width(), ClientSize.height() + menuHeight);
     PlaceOnScreen();
@@ -103,7 +107,14 @@ void Form1::BuildControls(QWidget *client)
         client,
         {"Label6", TwipsRect(240, 6600, 2415, 615), Serif, 24, false, ClockRed, true, Centre});
 
-    m_winPicture = new WinPicture(QStringLiteral(":/assets/winpicture.svg"), client);
+    // Heard, not seen: what each display is, beside the text it shows.
+    for (int reel = 0; reel < ReelCount; ++reel)
+        m_reels[reel]->setAccessibleDescription(QStringLiteral("Rouleau %1").arg(reel + 1));
+    m_time->setAccessibleDescription(QStringLiteral("Heure"));
+    m_date->setAccessibleDescription(QStringLiteral("Date"));
+
+    m_winPicture = new WinPicture(QStringLiteral(":/assets/winpicture.svg"),
+                                  QStringLiteral("Pièces d’or"), client);
     m_winPicture->setObjectName(QStringLiteral("Image1"));
     m_winPicture->setGeometry(TwipsRect(3120, 1920, 7815, 4695));
     m_winPicture->hide();
@@ -122,6 +133,12 @@ void Form1::BuildMenus()
     QAction *aide = help->addAction(QStringLiteral("Aide"));
     aide->setObjectName(QStringLiteral("mnuAideItem"));
     connect(aide, &QAction::triggered, this, &Form1::ShowHelp);
+
+    // F10 reaches the menus from the keyboard, as in GNOME and KDE programs;
+    // the entries themselves have no shortcut.
+    auto *f10 = new QShortcut(QKeySequence(Qt::Key_F10), this);
+    connect(f10, &QShortcut::activated, this,
+            [this, clock] { menuBar()->setActiveAction(clock->menuAction()); });
 }
 
 // One help window at a time, with no owner; it blocks the whole program
@@ -205,4 +222,15 @@ void Form1::SetWinsText(const QString &text)
 void Form1::SetRateText(const QString &text)
 {
     m_rate->setText(text);
+}
+
+// "Jouer" keeps the focus while a keyboard player plays: a screen reader
+// reads out a change of the focused button's description.
+void Form1::DescribeGame(const QString &description)
+{
+    m_play->setAccessibleDescription(description);
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    QAccessibleAnnouncementEvent announcement(m_play, description);
+    QAccessible::updateAccessibility(&announcement);
+#endif
 }

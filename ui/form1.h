@@ -40,6 +40,7 @@ private:
     QString ReelText(int reel) const override;
     void SetWinsText(const QString &text) override;
     void SetRateText(const QString &text) override;
+    void DescribeGame(const QString &description) override;
 
     Module1 m_counters;
     Spin m_spin;

@@ -1,5 +1,6 @@
 #include "form2.h"
 
+#include "focusring.h"
 #include "labellook.h"
 #include "lightpalette.h"
 #include "twips.h"
@@ -27,6 +28,7 @@ Form2::Form2()
               HelpText());
 
     quit->setFocus();
+    ShowFocusRingFromTheStart(quit);
 }
 
 QString Form2::HelpText()

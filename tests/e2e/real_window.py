@@ -261,13 +261,19 @@ class Window:
         return tuple(round(self.unit * v) for v in (box.x, box.y, box.width, box.height))
 
     def control(self, name):
+        """The control the layout puts at this place; looked for again for a
+        moment, since the window may still be moving into place."""
         wanted = [round(self.scale * v) for v in CONTROLS[name]]
-        origin = self.origin
-        for child in self.client:
-            x, y, _, _ = self.extents(child)
-            if abs(x - origin[0] - wanted[0]) <= 1 and abs(y - origin[1] - wanted[1]) <= 1:
-                return child
-        raise AssertionError(name + " is not where the layout puts it")
+
+        def find():
+            origin = self.origin
+            for child in self.client:
+                x, y, _, _ = self.extents(child)
+                if abs(x - origin[0] - wanted[0]) <= 1 and abs(y - origin[1] - wanted[1]) <= 1:
+                    return child
+            return None
+
+        return wait_for(find, 3, name + " where the layout puts it")
 
     def text(self, name):
         return self.control(name).name
@@ -275,10 +281,17 @@ class Window:
     def reels(self):
         return [self.text("Label%d" % reel) for reel in (1, 2, 3)]
 
+    def picture(self):
+        return next(child for child in self.client
+                    if child is not None and child.getRoleName() == "image")
+
     def picture_shown(self):
-        picture = [child for child in self.client if child is not None
-                   and child.getRoleName() == "filler"]
-        return picture[0].getState().contains(self.pyatspi.STATE_SHOWING)
+        """Whether the win picture shows; a screen reader finds it by its name
+        then, and without a name while it is hidden."""
+        picture = self.picture()
+        shown = picture.getState().contains(self.pyatspi.STATE_SHOWING)
+        assert picture.name == ("Pièces d’or" if shown else ""), picture.name
+        return shown
 
     def centre(self, name):
         x, y, width, height = self.extents(self.control(name))
@@ -385,6 +398,11 @@ class RealWindowTest(unittest.TestCase):
             previous = (reels, window.text("lblRate"))
             self.assertEqual(window.text("lblWins"), "Parties gagnantes : %d" % won)
             is_win = "7" in reels
+            # what a screen reader hears of the game, on the focused button
+            said = "Rouleaux : %s. Partie %s." % (", ".join(reels),
+                                                  "gagnée" if is_win else "perdue")
+            wait_for(lambda: window.control("Command1").description == said, 3,
+                     "Jouer to describe " + said)
             self.assertEqual(window.picture_shown(), is_win, "picture after %s" % reels)
             if is_win or played == played_before + 1:
                 x, y = window.origin
@@ -402,6 +420,10 @@ class RealWindowTest(unittest.TestCase):
         self.assertEqual(window.text("lblRate"), "0.0%")
         self.assertFalse(window.picture_shown())
         self.assertIn("32 x 32", icon_sizes("^Bandit Manchot et Horloge"))
+        self.assertEqual([window.control("Label%d" % reel).description for reel in (1, 2, 3)],
+                         ["Rouleau 1", "Rouleau 2", "Rouleau 3"])
+        self.assertEqual(window.control("Label5").description, "Heure")
+        self.assertEqual(window.control("Label6").description, "Date")
         if took < 0.8:
             self.assertEqual(window.text("Label5"), "", "time shown before the first second")
 
