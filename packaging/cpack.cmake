@@ -1,7 +1,8 @@
 # A Debian package of the program: cpack -G DEB in the build folder.
 set(CPACK_PACKAGE_NAME "bandit-manchot")
 set(CPACK_PACKAGE_VENDOR "Bandit Manchot")
-set(CPACK_PACKAGE_CONTACT "Bandit Manchot <bandit-manchot@localhost>")
+# Whoever distributes the package names themselves: -DDEB_MAINTAINER="…".
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${DEB_MAINTAINER}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${APP_DISPLAY_NAME}")
 set(CPACK_PACKAGE_DESCRIPTION
     "Un bandit manchot à trois rouleaux, avec une horloge numérique.\nA three-reel one-armed bandit with a digital clock; every text is in French.")
@@ -13,5 +14,5 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # bell's sound theme; libcanberra is loaded at run time when it is there. The
 # window icon is built in as PNGs, so no SVG plugin is needed to show it.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, sound-theme-freedesktop")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libcanberra0, qt6-wayland")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libcanberra0, libcanberra-pulse, qt6-wayland")
 include(CPack)

@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building, running ("run") or testing
-# ("test") the program needs, and nothing when all of them are there already.
+# Installs the Debian packages that building, running ("run"), testing
+# ("test") or packaging ("package") the program needs, and nothing when all of
+# them are there already.
 # As root it uses apt-get; otherwise it prints the command to run and fails.
 set -euo pipefail
 
-build=(g++ make cmake git qt6-base-dev qt6-svg-dev)
-run=(libqt6svg6 fonts-liberation libcanberra0 sound-theme-freedesktop)
+build=(g++ make cmake qt6-base-dev qt6-svg-dev)
+run=(libqt6svg6 fonts-liberation libcanberra0 libcanberra-pulse sound-theme-freedesktop)
+package=(dpkg-dev file lintian git)
 test=(xvfb xauth fonts-dejavu-core desktop-file-utils appstream clang-format
       openbox xdotool x11-utils imagemagick dbus-daemon at-spi2-core python3 python3-pyatspi
       weston qt6-wayland qt6ct)
@@ -13,7 +15,8 @@ test=(xvfb xauth fonts-dejavu-core desktop-file-utils appstream clang-format
 case "${1:-}" in
     run) wanted=("${build[@]}" "${run[@]}") ;;
     test) wanted=("${build[@]}" "${run[@]}" "${test[@]}") ;;
-    *) echo "usage: $0 run|test" >&2; exit 2 ;;
+    package) wanted=("${build[@]}" "${package[@]}") ;;
+    *) echo "usage: $0 run|test|package" >&2; exit 2 ;;
 esac
 
 missing=()

@@ -13,9 +13,11 @@ endif()
 set(root "${SCRATCH}/usr")
 set(hicolor "${root}/share/icons/hicolor")
 set(desktop "${root}/share/applications/${APP_ID}.desktop")
-foreach(path "${root}/bin/bandit-manchot" "${desktop}"
+foreach(path "${root}/games/bandit-manchot" "${desktop}"
         "${root}/share/metainfo/${APP_ID}.metainfo.xml"
-        "${hicolor}/scalable/apps/${APP_ID}.svg")
+        "${hicolor}/scalable/apps/${APP_ID}.svg"
+        "${root}/share/man/man6/bandit-manchot.6.gz" "${root}/share/man/fr/man6/bandit-manchot.6.gz"
+        "${root}/share/doc/bandit-manchot/copyright" "${root}/share/doc/bandit-manchot/changelog.gz")
     if(NOT EXISTS "${path}")
         message(FATAL_ERROR "missing: ${path}")
     endif()
@@ -45,7 +47,7 @@ if(NOT icon STREQUAL "Icon=${APP_ID}")
 endif()
 file(STRINGS "${desktop}" exec REGEX "^Exec=")
 string(REGEX REPLACE "^Exec=([^ ]*).*" "\\1" program "${exec}")
-if(NOT EXISTS "${root}/bin/${program}")
+if(NOT EXISTS "${root}/games/${program}")
     message(FATAL_ERROR "the desktop entry starts ${program}, which was not installed")
 endif()
 file(READ "${desktop}" entry)
