@@ -561,7 +561,8 @@ class RealWindowTest(unittest.TestCase):
                          "--height=%d" % SCREEN[1]], env=env)
         wait_for(lambda: os.path.exists(os.path.join(runtime, socket)), 10, "weston")
 
-        program = PROCESSES.start([PROGRAM], env=env)
+        said = tempfile.TemporaryFile("w+")
+        program = PROCESSES.start([PROGRAM], env=env, stderr=said)
         frame = wait_for(lambda: self.find_frame(program), 10, "the main window on Wayland")
         window = Window(self.pyatspi, frame)
         press = lambda name: window.control(name).queryAction().doAction(0)
@@ -589,7 +590,9 @@ class RealWindowTest(unittest.TestCase):
         self.assertGreater(dump.count(GOLD), 1000, "the coins' gold on the screen")
 
         press("Command2")
-        self.assertEqual(self.wait_for_exit(program, 2.0), 0)
+        status = self.wait_for_exit(program, 2.0)
+        said.seek(0)
+        self.assertEqual(status, 0, said.read())
 
     def test_closing_through_the_frame_ends_the_program(self):
         program, window, _ = self.start_program()
