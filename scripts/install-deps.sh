@@ -7,7 +7,7 @@ set -euo pipefail
 
 build=(g++ make cmake qt6-base-dev qt6-svg-dev)
 run=(libqt6svg6 fonts-liberation libcanberra0 libcanberra-pulse sound-theme-freedesktop)
-package=(dpkg-dev file lintian git)
+package=(dpkg-dev file lintian appstream git)
 test=(xvfb xauth fonts-dejavu-core desktop-file-utils appstream clang-format
       openbox xdotool x11-utils imagemagick dbus-daemon at-spi2-core python3 python3-pyatspi
       weston qt6-wayland qt6ct)

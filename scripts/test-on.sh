@@ -69,7 +69,9 @@ tar -C "$root" -xf "$base"
 cp /etc/resolv.conf "$root/etc/resolv.conf" 2>/dev/null || true
 # Packages downloaded once stay for the next run.
 rm -f "$root/etc/apt/apt.conf.d/docker-clean"
-echo 'Binary::apt::APT::Keep-Downloaded-Packages "true";' >"$root/etc/apt/apt.conf.d/50keep"
+# The cache belongs to the machine's root, so apt downloads as root.
+printf '%s\n' 'Binary::apt::APT::Keep-Downloaded-Packages "true";' 'APT::Sandbox::User "root";' \
+    >"$root/etc/apt/apt.conf.d/50keep"
 
 mount -t proc proc "$root/proc"
 mount --rbind /sys "$root/sys" && mount --make-rslave "$root/sys"
