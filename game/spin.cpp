@@ -4,6 +4,8 @@
 #include "module1.h"
 #include "winrate.h"
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 
 Spin::Spin(Module1 &counters, GameView &view, Draw draw, Beep beep, QLocale locale)
@@ -41,10 +43,10 @@ void Spin::Play()
 
     // Every reel is read back as shown, without stopping at the first seven.
     // A reel shows a single digit, so it is a seven exactly when it reads "7".
-    QStringList shown;
+    std::array<QString, GameView::ReelCount> shown;
     for (int reel = 0; reel < GameView::ReelCount; ++reel)
-        shown << m_view.ReelText(reel);
-    const bool won = shown.contains(DigitText(7));
+        shown[reel] = m_view.ReelText(reel);
+    const bool won = std::find(shown.begin(), shown.end(), DigitText(7)) != shown.end();
 
     if (won) {
         m_view.ShowWinPicture();
@@ -54,7 +56,8 @@ void Spin::Play()
                            + QString::number(m_counters.GamesWon()));
     }
     m_view.SetRateText(FormatWinRate(m_counters.GamesWon(), m_counters.GamesPlayed(), m_locale));
-    m_view.DescribeGame(QStringLiteral("Rouleaux : %1. Partie %2.")
-                            .arg(shown.join(QStringLiteral(", ")),
-                                 won ? QStringLiteral("gagnée") : QStringLiteral("perdue")));
+    const QLatin1String comma(", ");
+    m_view.DescribeGame(
+        QLatin1String("Rouleaux : ") + shown[0] + comma + shown[1] + comma + shown[2]
+        + (won ? QStringLiteral(". Partie gagnée.") : QStringLiteral(". Partie perdue.")));
 }

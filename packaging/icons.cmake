@@ -19,11 +19,19 @@ function(render_icon_png size output)
 endfunction()
 
 # One PNG a size, laid out as the hicolor theme wants them.
+# The windows carry the sizes up to 64 px: title bars and task bars draw
+# their icon no larger at 200 %, and every size more is sent to the window
+# system at start-up (the 256 px one alone is 256 kB). Larger uses take the
+# installed theme's icon.
 set(APP_ICON_DIR "${PROJECT_BINARY_DIR}/icons")
 set(APP_ICON_PNGS)
+set(APP_WINDOW_ICON_PNGS)
 foreach(size IN LISTS APP_ICON_SIZES)
     set(png "${APP_ICON_DIR}/${size}x${size}/${APP_ID}.png")
     render_icon_png(${size} "${png}")
     list(APPEND APP_ICON_PNGS "${png}")
+    if(size LESS_EQUAL 64)
+        list(APPEND APP_WINDOW_ICON_PNGS "${png}")
+    endif()
 endforeach()
 add_custom_target(icons ALL DEPENDS ${APP_ICON_PNGS})

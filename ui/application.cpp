@@ -8,8 +8,9 @@
 
 namespace {
 
-// Every size the build rendered from the drawing, so that each screen scale
-// finds a crisp bitmap and nothing needs an SVG plugin to show the icon.
+// Every size the build rendered from the drawing for the windows, so that
+// each screen scale finds a crisp bitmap and nothing needs an SVG plugin to
+// show the icon.
 QIcon WindowIcon()
 {
     QIcon icon;
