@@ -60,6 +60,8 @@ cleanup() {
 }
 trap cleanup EXIT
 tar -C "$root" -xf "$base"
+# mktemp made the root for its owner alone; a system's / is everyone's.
+chmod 0755 "$root"
 
 {
     echo "deb $mirror $release main"
