@@ -21,6 +21,8 @@
 #include <QShortcut>
 #include <QTimer>
 
+#include <cmath>
+
 namespace {
 
 constexpr QSize ClientSize(TwipsToPixels(11970), TwipsToPixels(8235));
@@ -170,28 +172,49 @@ void Form1::StartClock()
 // The controls' area goes to its fixed point of the screen, unless that would
 // put part of the window, frame included, outside the screen's free area:
 // then the window moves just enough to fit. Run again once the frame is
-// known, since the platform reports it only after the window is shown.
+// known, since the platform reports it only after the window is shown. The
+// inside is placed, not the frame, which is there only once it is known.
 void Form1::PlaceOnScreen()
 {
     const QScreen *screen = this->screen();
     const QPoint inside
         = screen->geometry().topLeft() + ClientPosition - QPoint(0, height() - ClientSize.height());
-    const QPoint frameOffset = geometry().topLeft() - frameGeometry().topLeft();
-    const QRect frame(inside - frameOffset, frameGeometry().size());
-    // move() places the frame's corner, before the frame exists the inside's.
-    move(FittedTopLeft(frame, screen->availableGeometry()));
+    const QRect in = geometry();
+    const QRect out = frameGeometry();
+    QMargins frame(in.left() - out.left(), in.top() - out.top(), out.right() - in.right(),
+                   out.bottom() - in.bottom());
+    // At a fractional scale the frame comes rounded to whole units, up to a
+    // screen pixel short on a side.
+    if (!frame.isNull() && devicePixelRatioF() != std::floor(devicePixelRatioF()))
+        frame += QMargins(1, 1, 1, 1);
+    const QRect framed = QRect(inside, size()).marginsAdded(frame);
+    const QPoint fitted = FittedTopLeft(framed, screen->availableGeometry());
+    setGeometry(QRect(fitted + QPoint(frame.left(), frame.top()), size()));
 }
 
-// The window manager frames the window after it is shown and reports the
-// frame with its first move: the window is placed again then, once, so that
-// the frame fits too. Later moves are the user's own.
-void Form1::moveEvent(QMoveEvent *event)
+// The window manager frames the window after it is shown, and the frame is
+// known by the time the window first moves or is activated: the window is
+// placed again then, once, so that the frame fits too. Later moves are the
+// user's own.
+void Form1::PlaceAgainOnceFramed()
 {
-    QMainWindow::moveEvent(event);
     if (!m_placedWithFrame && frameGeometry().size() != size()) {
         m_placedWithFrame = true;
         PlaceOnScreen();
     }
+}
+
+void Form1::moveEvent(QMoveEvent *event)
+{
+    QMainWindow::moveEvent(event);
+    PlaceAgainOnceFramed();
+}
+
+void Form1::changeEvent(QEvent *event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange)
+        PlaceAgainOnceFramed();
 }
 
 void Form1::HideWinPicture()

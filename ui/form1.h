@@ -26,6 +26,7 @@ public:
 
 protected:
     void moveEvent(QMoveEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     void BuildControls(QWidget *client);
@@ -33,6 +34,7 @@ private:
     void StartClock();
     void ShowHelp();
     void PlaceOnScreen();
+    void PlaceAgainOnceFramed();
 
     void HideWinPicture() override;
     void ShowWinPicture() override;

@@ -419,6 +419,8 @@ class RealWindowTest(unittest.TestCase):
         self.assertEqual(window.text("lblWins"), "Parties gagnantes : 0")
         self.assertEqual(window.text("lblRate"), "0.0%")
         self.assertFalse(window.picture_shown())
+        # the controls' area stands at its place, which lies well in the free area
+        self.assertEqual(window.origin, (264, 181))
         self.assertIn("32 x 32", icon_sizes("^Bandit Manchot et Horloge"))
         self.assertEqual([window.control("Label%d" % reel).description for reel in (1, 2, 3)],
                          ["Rouleau 1", "Rouleau 2", "Rouleau 3"])
