@@ -81,7 +81,8 @@ void FittedLabel::DrawBorder(QPainter &painter) const
 }
 
 // Where QLabel lays its text out: inside the border and the margin, and off
-// the side the text is aligned to by the indent.
+// the side the text is aligned to by the indent. The text is always centred
+// vertically, so only a horizontal side takes the indent.
 QRect FittedLabel::TextRect() const
 {
     const int m = margin();
@@ -92,10 +93,6 @@ QRect FittedLabel::TextRect() const
         room.setLeft(room.left() + shift);
     else if (aligned & Qt::AlignRight)
         room.setRight(room.right() - shift);
-    if (aligned & Qt::AlignTop)
-        room.setTop(room.top() + shift);
-    else if (aligned & Qt::AlignBottom)
-        room.setBottom(room.bottom() - shift);
     return room;
 }
 

@@ -177,11 +177,16 @@ def click(x, y):
     xdotool("mousemove", "--sync", str(x), str(y), "click", "1")
 
 
+def window_id(title_pattern):
+    """The X window whose title matches."""
+    return subprocess.run(["xdotool", "search", "--name", title_pattern], check=True,
+                          capture_output=True, text=True).stdout.split()[0]
+
+
 def icon_sizes(title_pattern):
     """The sizes of the icon that the window whose title matches gives the
     window manager to draw in its title bar."""
-    window = subprocess.run(["xdotool", "search", "--name", title_pattern], check=True,
-                            capture_output=True, text=True).stdout.split()[0]
+    window = window_id(title_pattern)
     icon = subprocess.run(["xprop", "-id", window, "_NET_WM_ICON"], check=True,
                           capture_output=True, text=True).stdout
     return re.findall(r"Icon \((\d+ x \d+)\)", icon)
@@ -189,8 +194,7 @@ def icon_sizes(title_pattern):
 
 def frame_geometry(title_pattern):
     """The window's rectangle on the screen, its frame included."""
-    window = subprocess.run(["xdotool", "search", "--name", title_pattern], check=True,
-                            capture_output=True, text=True).stdout.split()[0]
+    window = window_id(title_pattern)
     info = subprocess.run(["xwininfo", "-id", window], check=True, capture_output=True,
                           text=True).stdout
     field = lambda label: int(re.search(label + r":\s+(-?\d+)", info).group(1))
