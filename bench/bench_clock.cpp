@@ -105,12 +105,13 @@ int main(int argc, char *argv[])
 
     // What a plain 1000 ms timer from the same moment would have shown.
     PaintWatch plain;
+    const ClockText french(QLocale(QLocale::French));
     int plainTicks = 0;
     QTimer plainTimer;
     plainTimer.setInterval(1000);
     QObject::connect(&plainTimer, &QTimer::timeout, &app, [&] {
         ++plainTicks;
-        plain.Record(TimeText(QTime::currentTime(), QLocale(QLocale::French)), NowMs());
+        plain.Record(french.Time(QTime::currentTime()), NowMs());
     });
     plainTimer.start();
 

@@ -58,12 +58,17 @@ QString LongTimeFormatWithoutZone(const QLocale &locale)
 
 } // namespace
 
-QString TimeText(QTime time, const QLocale &locale)
+ClockText::ClockText(const QLocale &locale)
+    : m_locale(locale)
+    , m_timeFormat(LongTimeFormatWithoutZone(locale))
+{}
+
+QString ClockText::Time(QTime time) const
 {
-    return locale.toString(time, LongTimeFormatWithoutZone(locale));
+    return m_locale.toString(time, m_timeFormat);
 }
 
-QString DateText(QDate date, const QLocale &locale)
+QString ClockText::Date(QDate date) const
 {
-    return locale.toString(date, QLocale::ShortFormat);
+    return m_locale.toString(date, QLocale::ShortFormat);
 }

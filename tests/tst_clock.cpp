@@ -41,7 +41,7 @@ void TestClock::timeText()
     QFETCH(QTime, time);
     QFETCH(QString, expected);
 
-    const QString text = TimeText(time, QLocale(locale));
+    const QString text = ClockText(QLocale(locale)).Time(time);
     const QRegularExpression pattern(QRegularExpression::anchoredPattern(expected),
                                      QRegularExpression::UseUnicodePropertiesOption);
     QVERIFY2(pattern.match(text).hasMatch(), qPrintable(text));
@@ -62,7 +62,7 @@ void TestClock::timeTextInEveryLocale()
 {
     QFETCH(QLocale, locale);
 
-    const QString text = TimeText(QTime(14, 35, 49), locale);
+    const QString text = ClockText(locale).Time(QTime(14, 35, 49));
     QVERIFY2(text.contains(locale.toString(35)) && text.contains(locale.toString(49)),
              qPrintable(text));
     QVERIFY2(text.contains(locale.toString(14))
@@ -112,7 +112,7 @@ void TestClock::dateText()
     QFETCH(QDate, date);
     QFETCH(QString, expected);
 
-    QCOMPARE(DateText(date, QLocale(locale)), expected);
+    QCOMPARE(ClockText(QLocale(locale)).Date(date), expected);
 }
 
 void TestClock::nextTick_data()

@@ -43,7 +43,6 @@ void TestFittedLabel::fitsItsText_data()
     QTest::addColumn<QSize>("size");
     QTest::addColumn<bool>("border");
     QTest::addColumn<QString>("text");
-    QTest::addColumn<bool>("shrinks");
     QTest::addColumn<int>("lines");
 
     const QFont title = Font("Arial", 20.25, false);
@@ -52,21 +51,19 @@ void TestFittedLabel::fitsItsText_data()
     const QSize winsSize(169, 25), clockSize(161, 41);
 
     QTest::newRow("title keeps its font on two lines")
-        << title << QSize(129, 65) << false << "Bandit manchot" << false << 2;
+        << title << QSize(129, 65) << false << "Bandit manchot" << 2;
     QTest::newRow("first count keeps its font")
-        << wins << winsSize << false << "Parties gagnantes : 0" << false << 1;
+        << wins << winsSize << false << "Parties gagnantes : 0" << 1;
     // at its own font the tenth win dropped onto a hidden second line
-    QTest::newRow("tenth win shrinks onto one line")
-        << wins << winsSize << false << "Parties gagnantes : 10" << true << 1;
+    QTest::newRow("tenth win stays on one line")
+        << wins << winsSize << false << "Parties gagnantes : 10" << 1;
     QTest::newRow("a billion wins still fits")
-        << wins << winsSize << false << "Parties gagnantes : 1000000000" << true << 1;
-    QTest::newRow("French time keeps its font")
-        << clock << clockSize << true << "14:05:09" << false << 1;
-    QTest::newRow("American time shrinks")
-        << clock << clockSize << true << "12:05:09 PM" << true << 1;
-    QTest::newRow("a wider fallback font shrinks") << Font("DejaVu Sans", 12, true) << winsSize
-                                                   << false << "Parties gagnantes : 0" << true << 1;
-    QTest::newRow("empty text keeps its font") << clock << clockSize << true << "" << false << 1;
+        << wins << winsSize << false << "Parties gagnantes : 1000000000" << 1;
+    QTest::newRow("French time keeps its font") << clock << clockSize << true << "14:05:09" << 1;
+    QTest::newRow("American time shrinks") << clock << clockSize << true << "12:05:09 PM" << 1;
+    QTest::newRow("a wider fallback font shrinks")
+        << Font("DejaVu Sans", 12, true) << winsSize << false << "Parties gagnantes : 0" << 1;
+    QTest::newRow("empty text keeps its font") << clock << clockSize << true << "" << 1;
 }
 
 void TestFittedLabel::fitsItsText()
@@ -75,24 +72,30 @@ void TestFittedLabel::fitsItsText()
     QFETCH(QSize, size);
     QFETCH(bool, border);
     QFETCH(QString, text);
-    QFETCH(bool, shrinks);
     QFETCH(int, lines);
 
     FittedLabel label;
     label.setFont(font);
     label.resize(size);
     label.setAlignment(Qt::AlignCenter);
+    label.setText(text);
+    // fitted once before the border comes, as when a label is painted first
+    label.FittedFont();
     if (border)
         label.SetBorder(true);
-    label.setText(text);
 
     const QFont fitted = label.FittedFont();
     QCOMPARE(fitted.family(), font.family());
     QCOMPARE(fitted.bold(), font.bold());
     QCOMPARE(fitted.italic(), font.italic());
-    QCOMPARE(fitted.pointSizeF() < font.pointSizeF(), shrinks);
     QVERIFY(Fits(label, fitted));
-    if (shrinks) {
+    // Its own font where the text fits in it, the largest smaller one that
+    // fits where not: whether a count just fits or not depends on the
+    // platform's font metrics (169.7 pixels wide on Linux, 169 on Windows).
+    if (Fits(label, font)) {
+        QCOMPARE(fitted.pointSizeF(), font.pointSizeF());
+    } else {
+        QVERIFY(fitted.pointSizeF() < font.pointSizeF());
         QFont larger = fitted;
         larger.setPointSizeF(fitted.pointSizeF() + 0.25);
         QVERIFY2(!Fits(label, larger), "shrunk further than needed");

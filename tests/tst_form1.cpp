@@ -1,3 +1,4 @@
+#include "application.h"
 #include "fittedlabel.h"
 #include "form1.h"
 #include "placement.h"
@@ -50,6 +51,7 @@ class TestForm1 : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase() { SetUpApplication(); }
     void window();
     void placement_data();
     void placement();

@@ -10,6 +10,12 @@
 
 namespace {
 
+// Typed out again here, so that a slip in the program's copy shows.
+const QString HelpText = QStringLiteral(
+    "Le jeu Bandit Manchot. Instructions de jeu : But du jeu : Faire apparaître le chiffre 7 "
+    "dans un groupe de trois chiffres aléatoires. Probabilité : Un 7 s’affiche au "
+    "moins une fois, dans 28 lancés sur 100.");
+
 struct Game
 {
     Form1 window{[] { return 0.75f; }, [] {}};
@@ -103,9 +109,7 @@ void TestForm2::opensWithItsLayout()
     auto *label = help->findChild<FittedLabel *>(QStringLiteral("Label1"));
     QCOMPARE(label->geometry(), QRect(24, 64, 553, 73));
     QCOMPARE(label->text().size(), 204);
-    QCOMPARE(label->text(), Form2::HelpText());
-    QVERIFY(label->text().contains(QStringLiteral("apparaître")));
-    QVERIFY(label->text().contains(QStringLiteral("s’affiche")));
+    QCOMPARE(label->text(), HelpText);
     QCOMPARE(label->font().family(), QStringLiteral("Arial"));
     QCOMPARE(label->font().pointSizeF(), 12.0);
     QVERIFY(label->font().bold());
@@ -200,7 +204,7 @@ void TestForm2::reopensFresh()
 
     Form2 *second = game.OpenHelp();
     QVERIFY(second);
-    QCOMPARE(second->findChild<QLabel *>(QStringLiteral("Label1"))->text(), Form2::HelpText());
+    QCOMPARE(second->findChild<QLabel *>(QStringLiteral("Label1"))->text(), HelpText);
     QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Command1"));
     QCOMPARE(QApplication::focusWidget()->window(), second);
 }

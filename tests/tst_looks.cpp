@@ -221,21 +221,25 @@ void TestLooks::focusRingShowsAtOpening()
 {
     QFETCH(bool, help);
     Windows windows;
+    // the help window is modal: the main window is reached once it is gone
+    if (!help)
+        windows.help.hide();
     QWidget *window = help ? static_cast<QWidget *>(&windows.help) : &windows.main;
     window->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(window));
     QWidget *button = window->focusWidget();
     QCOMPARE(button->objectName(), QStringLiteral("Command1"));
 
-    // the ring is drawn in the highlight's blue
-    const QImage drawn = button->grab().toImage();
-    int blue = 0;
-    for (int y = 0; y < drawn.height(); ++y)
-        for (int x = 0; x < drawn.width(); ++x) {
-            const QColor colour = drawn.pixelColor(x, y);
-            blue += colour.blue() > colour.red() + 60;
-        }
-    QVERIFY2(blue > button->width(), qPrintable(QString::number(blue)));
+    // the ring is what the focused button shows more than an unfocused one,
+    // whatever the style draws it with
+    const QImage ring = button->grab().toImage();
+    button->clearFocus();
+    const QImage unfocused = button->grab().toImage();
+    int differing = 0;
+    for (int y = 0; y < ring.height(); ++y)
+        for (int x = 0; x < ring.width(); ++x)
+            differing += ring.pixel(x, y) != unfocused.pixel(x, y);
+    QVERIFY2(differing > button->width(), qPrintable(QString::number(differing)));
 }
 
 QTEST_MAIN(TestLooks)

@@ -1,4 +1,7 @@
+#include "gameview.h"
+#include "module1.h"
 #include "randomsource.h"
+#include "spin.h"
 
 #include <QTest>
 
@@ -12,8 +15,7 @@ class TestRandomSource : public QObject
 
 private slots:
     void staysBelowOne();
-    void digitsAreUniform();
-    void winRateSettlesNearExpected();
+    void gamesShowEvenDigitsAndSettleNearExpected();
     void seededFromClockDiffersBetweenRuns();
     void seedWithoutEntropyIsTheClock();
 };
@@ -22,10 +24,25 @@ namespace {
 constexpr std::uint64_t FixedSeed = 20261207;
 constexpr int Draws = 1'000'000;
 
-int Digit(float r)
+// Counts the digits the reels show; nothing else is kept.
+class CountingView : public GameView
 {
-    return static_cast<int>(std::floor(static_cast<double>(r) * 10.0));
-}
+public:
+    std::array<int, 10> shown{};
+    QString reels[ReelCount];
+
+    void HideWinPicture() override {}
+    void ShowWinPicture() override {}
+    void SetReelText(int reel, const QString &text) override
+    {
+        reels[reel] = text;
+        ++shown.at(text.toInt());
+    }
+    QString ReelText(int reel) const override { return reels[reel]; }
+    void SetWinsText(const QString &) override {}
+    void SetRateText(const QString &) override {}
+    void DescribeGame(const QString &) override {}
+};
 } // namespace
 
 void TestRandomSource::staysBelowOne()
@@ -44,33 +61,25 @@ void TestRandomSource::staysBelowOne()
     QVERIFY(largest > 1.0f - 1e-4f);
 }
 
-void TestRandomSource::digitsAreUniform()
+// The spin played with the program's own random source.
+void TestRandomSource::gamesShowEvenDigitsAndSettleNearExpected()
 {
-    RandomSource source(FixedSeed);
-    std::array<int, 10> counts{};
-    for (int i = 0; i < Draws; ++i)
-        ++counts[Digit(source())];
-    const double expected = Draws / 10.0;
+    Module1 counters;
+    CountingView view;
+    Spin spin(counters, view, RandomSource(FixedSeed), [] {});
+    constexpr int Games = 300'000;
+    for (int game = 0; game < Games; ++game)
+        spin.Play();
+
+    const double expected = 3.0 * Games / 10.0;
     double chiSquare = 0;
-    for (int count : counts)
+    for (int count : view.shown)
         chiSquare += (count - expected) * (count - expected) / expected;
     // 9 degrees of freedom: 27.88 is the 0.1% critical value.
     QVERIFY2(chiSquare < 27.88, qPrintable(QString::number(chiSquare)));
-}
-
-void TestRandomSource::winRateSettlesNearExpected()
-{
-    RandomSource source(FixedSeed);
-    constexpr int Games = 300'000;
-    int won = 0;
-    for (int game = 0; game < Games; ++game) {
-        bool seven = false;
-        for (int reel = 0; reel < 3; ++reel)
-            seven = (Digit(source()) == 7) || seven;
-        won += seven;
-    }
-    // 0.271 with a standard deviation of 0.0008 over this many games.
-    QVERIFY2(std::abs(double(won) / Games - 0.271) < 0.004, qPrintable(QString::number(won)));
+    // 1 - 0.9^3 = 0.271, with a standard deviation of 0.0008 over this many games.
+    const double rate = double(counters.GamesWon()) / double(counters.GamesPlayed());
+    QVERIFY2(std::abs(rate - 0.271) < 0.004, qPrintable(QString::number(rate)));
 }
 
 void TestRandomSource::seededFromClockDiffersBetweenRuns()

@@ -1,7 +1,9 @@
 #include "application.h"
 
 #include "applicationidentity.h"
+#include "winpicture.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QDirIterator>
 #include <QIcon>
@@ -31,4 +33,5 @@ void SetUpApplication()
     // No display name: Qt would add it to every window title, and the help
     // window's title is "Aide" alone.
     QApplication::setWindowIcon(WindowIcon());
+    QAccessible::installFactory(WinPicture::Accessibility);
 }

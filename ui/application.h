@@ -2,5 +2,6 @@
 
 // Names the program to the desktop: its name, version, the desktop entry
 // that Wayland compositors match its windows with, and the window icon that
-// both windows take, installed or not. Call once the application exists.
+// both windows take, installed or not; and what screen readers are told of
+// the win picture. Call once the application exists.
 void SetUpApplication();

@@ -2,12 +2,13 @@
 
 #include <memory>
 
-// The desktop's bell: the sound theme's "bell" event through libcanberra and
-// the desktop's sound server (PulseAudio, or PipeWire speaking its protocol),
-// otherwise the platform's own beep. Ringing hands the sound to a thread of
-// its own and returns at once: the first ring loads the library and connects
-// to the server there, off the click that won. Copies share that thread,
-// which starts on the first ring.
+// The desktop's bell, rung once for each won game without keeping the click
+// waiting. On Linux it is the sound theme's "bell" event through libcanberra
+// and the desktop's sound server (PulseAudio, or PipeWire speaking its
+// protocol), otherwise the platform's own beep; the first ring loads the
+// library and connects to the server on a thread of its own, off the click
+// that won. On Windows it is the system's default beep, which the system
+// plays by itself. Copies share whatever the platform keeps for ringing.
 class DesktopBell
 {
 public:

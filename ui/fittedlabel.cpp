@@ -21,7 +21,9 @@ FittedLabel::FittedLabel(QWidget *parent)
 
 QFont FittedLabel::FittedFont() const
 {
-    const Inputs now{text(), size(), font(), logicalDpiY()};
+    // The room takes in the size, the border, the margin and the indent; the
+    // flags the alignment and the wrapping.
+    const Inputs now{text(), font(), logicalDpiY(), TextRect(), TextFlags()};
     if (m_fittedFor == now)
         return m_fitted;
     m_fittedFor = now;

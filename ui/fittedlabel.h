@@ -20,7 +20,9 @@ public:
     explicit FittedLabel(QWidget *parent = nullptr);
 
     // The font the text is drawn in at the label's current size. Worked out
-    // again only when the text, the size, the font or the screen changes.
+    // again only when something the fit depends on changes: the text, the
+    // size, the font, the screen, or the room and flags the text is laid
+    // out with.
     QFont FittedFont() const;
 
     void SetBorder(bool border);
@@ -34,9 +36,10 @@ private:
     struct Inputs
     {
         QString text;
-        QSize size;
         QFont font;
         int dpi;
+        QRect room;
+        int flags;
         bool operator==(const Inputs &) const = default;
     };
 

@@ -1,20 +1,19 @@
 #pragma once
 
-#include "gameview.h"
+#include "form1controls.h"
+#include "form1view.h"
 #include "module1.h"
 #include "spin.h"
 
 #include <QMainWindow>
 #include <QPointer>
 
-class FittedLabel;
+class ClockDisplay;
 class Form2;
-class QPushButton;
-class QTimer;
-class WinPicture;
 
-// The main window: the slot machine, the clock displays and the menus.
-class Form1 : public QMainWindow, private GameView
+// The main window: the slot machine, the clock displays and the menus, and
+// the wiring of their events.
+class Form1 : public QMainWindow
 {
     Q_OBJECT
 
@@ -24,37 +23,14 @@ public:
     Form1(Spin::Draw draw, Spin::Beep beep);
     ~Form1() override;
 
-protected:
-    void moveEvent(QMoveEvent *event) override;
-    void changeEvent(QEvent *event) override;
-
 private:
-    void BuildControls(QWidget *client);
-    void BuildMenus();
-    void StartClock();
+    void ShowDate();
     void ShowHelp();
-    void PlaceOnScreen();
-    void PlaceAgainOnceFramed();
 
-    void HideWinPicture() override;
-    void ShowWinPicture() override;
-    void SetReelText(int reel, const QString &text) override;
-    QString ReelText(int reel) const override;
-    void SetWinsText(const QString &text) override;
-    void SetRateText(const QString &text) override;
-    void DescribeGame(const QString &description) override;
-
+    Form1Controls m_controls;
+    Form1View m_view{m_controls};
     Module1 m_counters;
     Spin m_spin;
-
-    QPushButton *m_play = nullptr;
-    FittedLabel *m_reels[ReelCount] = {};
-    FittedLabel *m_wins = nullptr;
-    FittedLabel *m_rate = nullptr;
-    FittedLabel *m_time = nullptr;
-    FittedLabel *m_date = nullptr;
-    WinPicture *m_winPicture = nullptr;
-    QTimer *m_timer = nullptr;
+    ClockDisplay *m_clock = nullptr;
     QPointer<Form2> m_help;
-    bool m_placedWithFrame = false;
 };

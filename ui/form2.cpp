@@ -7,6 +7,18 @@
 
 #include <QPushButton>
 
+namespace {
+
+QString HelpText()
+{
+    return QStringLiteral(
+        "Le jeu Bandit Manchot. Instructions de jeu : But du jeu : Faire apparaître le "
+        "chiffre 7 dans un groupe de trois chiffres aléatoires. Probabilité : Un 7 s’affiche "
+        "au moins une fois, dans 28 lancés sur 100.");
+}
+
+} // namespace
+
 Form2::Form2()
 {
     setObjectName(QStringLiteral("Form2"));
@@ -23,18 +35,15 @@ Form2::Form2()
     connect(quit, &QPushButton::clicked, this, &QWidget::close);
 
     MakeLabel(this,
-              {"Label1", TwipsRect(360, 960, 8295, 1095), "Arial", 12, false,
-               QColor(0x00, 0x00, 0x80), true, Qt::AlignLeft},
+              {.name = "Label1",
+               .geometry = TwipsRect(360, 960, 8295, 1095),
+               .family = "Arial",
+               .pointSize = 12,
+               .colour = QColor(0x00, 0x00, 0x80),
+               .border = true,
+               .alignment = Qt::AlignLeft},
               HelpText());
 
     quit->setFocus();
     ShowFocusRingFromTheStart(quit);
-}
-
-QString Form2::HelpText()
-{
-    return QStringLiteral(
-        "Le jeu Bandit Manchot. Instructions de jeu : But du jeu : Faire apparaître le "
-        "chiffre 7 dans un groupe de trois chiffres aléatoires. Probabilité : Un 7 s’affiche "
-        "au moins une fois, dans 28 lancés sur 100.");
 }

@@ -10,6 +10,4 @@ class Form2 : public QDialog
 
 public:
     Form2();
-
-    static QString HelpText();
 };

@@ -24,6 +24,8 @@ FittedLabel *MakeLabel(QWidget *parent, const LabelLook &look, const QString &te
             label->setIndent(label->fontMetrics().horizontalAdvance(QLatin1Char('x')) / 2);
     }
     label->setAlignment(look.alignment | Qt::AlignVCenter);
+    if (look.description)
+        label->setAccessibleDescription(QString::fromUtf8(look.description));
     label->setText(text);
     return label;
 }

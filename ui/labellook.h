@@ -2,22 +2,26 @@
 
 #include <QColor>
 #include <QRect>
-#include <QString>
 
 class FittedLabel;
+class QString;
 class QWidget;
 
-// How one label of a window's layout looks. Every label's font is bold.
+// How one label of a window's layout looks, row by row as the layout table
+// has it. Every label's font is bold and its text centred vertically; the
+// alignment is the horizontal one.
 struct LabelLook
 {
     const char *name;
     QRect geometry;
     const char *family;
     qreal pointSize;
-    bool italic;
+    bool italic = false;
     QColor colour;
-    bool border;
-    Qt::Alignment alignment; // horizontal; the text is centred vertically
+    bool border = false;
+    Qt::Alignment alignment = Qt::AlignHCenter;
+    // What a screen reader says the label is, beside the text it shows.
+    const char *description = nullptr;
 };
 
-FittedLabel *MakeLabel(QWidget *parent, const LabelLook &look, const QString &text = {});
+FittedLabel *MakeLabel(QWidget *parent, const LabelLook &look, const QString &text);

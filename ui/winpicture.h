@@ -1,24 +1,26 @@
 #pragma once
 
+#include "picturesource.h"
+
 #include <QString>
 #include <QWidget>
 
-#include <memory>
+class QAccessibleInterface;
 
-class QSvgRenderer;
-
-// A vector picture stretched over the whole widget, aspect ratio ignored,
-// drawn at the screen's own resolution. The drawing is read when it is first
-// painted, so a picture that is never shown costs nothing. A screen reader
-// finds it as an image with the given name while it shows, and no name while
-// it is hidden.
+// The win picture: the coins stretched over the whole widget, aspect ratio
+// ignored, at the screen's own resolution. A screen reader finds it as an
+// image with the given name while it shows, and no name while it is hidden,
+// once the program has installed `Accessibility`.
 class WinPicture : public QWidget
 {
     Q_OBJECT
 
 public:
-    WinPicture(QString resource, QString name, QWidget *parent = nullptr);
-    ~WinPicture() override;
+    explicit WinPicture(QString name, QWidget *parent = nullptr);
+
+    // Screen readers take a plain widget for an empty filler: this factory,
+    // installed once for the whole program, makes the picture an image.
+    static QAccessibleInterface *Accessibility(const QString &className, QObject *object);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -26,7 +28,6 @@ protected:
     void hideEvent(QHideEvent *event) override;
 
 private:
-    QString m_resource;
     QString m_name;
-    std::unique_ptr<QSvgRenderer> m_renderer;
+    PictureSource m_source;
 };

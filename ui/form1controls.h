@@ -1,0 +1,27 @@
+#pragma once
+
+#include "gameview.h"
+
+#include <array>
+
+class FittedLabel;
+class QPushButton;
+class QWidget;
+class WinPicture;
+
+// The main window's controls, by what they are for.
+struct Form1Controls
+{
+    QPushButton *play = nullptr;
+    QPushButton *end = nullptr;
+    std::array<FittedLabel *, GameView::ReelCount> reels{};
+    FittedLabel *wins = nullptr;
+    FittedLabel *rate = nullptr;
+    FittedLabel *time = nullptr;
+    FittedLabel *date = nullptr;
+    WinPicture *picture = nullptr;
+};
+
+// Makes the controls in the main window's client area as its layout table
+// has them, with their first texts, in tab order; the win picture hidden.
+Form1Controls BuildControls(QWidget *client);

@@ -1,0 +1,56 @@
+#include "picturebitmaps.h"
+#include "picturesource.h"
+
+#include <QPainter>
+#include <QPixmap>
+
+#include <cmath>
+
+namespace {
+// The scales the build rendered the picture for, in per cent.
+constexpr int RenderedScales[] = {100, 125, 150, 175, 200};
+} // namespace
+
+QPixmap WinPictureBitmap(double scale)
+{
+    int chosen = RenderedScales[std::size(RenderedScales) - 1];
+    for (int rendered : RenderedScales) {
+        if (rendered >= std::round(scale * 100)) {
+            chosen = rendered;
+            break;
+        }
+    }
+    QPixmap bitmap(QStringLiteral(":/winpicture/%1.png").arg(chosen));
+    bitmap.setDevicePixelRatio(chosen / 100.0);
+    return bitmap;
+}
+
+// The bitmap for the last scale drawn at, kept until the scale changes.
+class PictureSource::Drawing
+{
+public:
+    double scale = 0;
+    QPixmap bitmap;
+};
+
+PictureSource::PictureSource() = default;
+PictureSource::~PictureSource() = default;
+
+void PictureSource::Draw(QPainter &painter, const QRect &target)
+{
+    const double scale = painter.device()->devicePixelRatioF();
+    if (!m_drawing)
+        m_drawing = std::make_unique<Drawing>();
+    if (m_drawing->scale != scale) {
+        m_drawing->scale = scale;
+        m_drawing->bitmap = WinPictureBitmap(scale);
+    }
+    const QPixmap &bitmap = m_drawing->bitmap;
+    if (bitmap.devicePixelRatio() == scale) {
+        // Rendered for this very screen: pixel for pixel, nothing resampled.
+        painter.drawPixmap(target.topLeft(), bitmap);
+    } else {
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawPixmap(target, bitmap);
+    }
+}
