@@ -1,0 +1,221 @@
+"""What the end-to-end tests share: processes that end with the test however
+it ends, waits on conditions, a desktop of their own (Xvfb, a D-Bus session
+with its accessibility bus, openbox), real input through xdotool, and what
+the screen shows."""
+
+import codecs
+import ctypes
+import os
+import re
+import signal
+import subprocess
+import sys
+import tempfile
+import time
+
+SCREEN = (1920, 1080)
+PANEL = 48  # pixels kept free at the bottom, as a panel does
+GOLD = "#FF9F00"  # the coins' faces
+
+
+def die_with_the_test():
+    """Asks the kernel to end the child when the test itself is killed
+    outright (as a test runner does on a time-out)."""
+    ctypes.CDLL("libc.so.6", use_errno=True).prctl(1, signal.SIGTERM)  # PR_SET_PDEATHSIG
+
+
+class Processes:
+    """Every process the test starts, each in a session of its own, ended by
+    its own id."""
+
+    def __init__(self):
+        self.started = []
+
+    def start(self, args, env=None, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+              **kwargs):
+        process = subprocess.Popen(args, env=env, start_new_session=True,
+                                   preexec_fn=die_with_the_test, stdout=stdout, stderr=stderr,
+                                   **kwargs)
+        self.started.append(process)
+        return process
+
+    def end(self, process):
+        for sent in (signal.SIGTERM, signal.SIGKILL):
+            if process.poll() is not None:
+                return
+            try:
+                os.killpg(process.pid, sent)
+                process.wait(timeout=5)
+            except (ProcessLookupError, subprocess.TimeoutExpired):
+                pass
+
+    def end_all(self):
+        for process in reversed(self.started):
+            self.end(process)
+        self.started.clear()
+
+
+PROCESSES = Processes()
+
+
+def wait_for(condition, what, timeout=30):
+    """The condition's first true value, asked again until the deadline; the
+    deadline is generous, since a sanitized build on a busy machine is slow."""
+    deadline = time.monotonic() + timeout
+    while True:
+        value = condition()
+        if value:
+            return value
+        if time.monotonic() > deadline:
+            raise AssertionError("timed out waiting for " + what)
+        time.sleep(0.02)
+
+
+def wait_for_exit(process, what, timeout=60):
+    try:
+        return process.wait(timeout=timeout)
+    except subprocess.TimeoutExpired:
+        raise AssertionError("%s: still running %d s later" % (what, timeout)) from None
+
+
+def run_main(test_main):
+    """Runs the test, ending every process it started whatever happens."""
+    def stop(signum, _frame):
+        PROCESSES.end_all()
+        sys.exit(128 + signum)
+
+    signal.signal(signal.SIGTERM, stop)
+    signal.signal(signal.SIGINT, stop)
+    try:
+        succeeded = test_main()
+    finally:
+        PROCESSES.end_all()
+    sys.exit(0 if succeeded else 1)
+
+
+def window_manager_running():
+    check = subprocess.run(["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"], capture_output=True,
+                           text=True, timeout=10)
+    return "window id" in check.stdout
+
+
+def start_window_manager(env, scratch):
+    """openbox, keeping a panel's room free at the bottom; started again when
+    it exits without taking the display (it does so now and then, silently),
+    and what it printed is shown should it never take it."""
+    config = os.path.join(scratch, "openbox.xml")
+    with open(config, "w") as file:
+        file.write('<openbox_config xmlns="http://openbox.org/3.4/rc"><margins>'
+                   '<bottom>%d</bottom></margins></openbox_config>' % PANEL)
+    for attempt in range(1, 4):
+        with tempfile.TemporaryFile("w+") as log:
+            openbox = PROCESSES.start(["openbox", "--config-file", config], env=env, stderr=log)
+            wait_for(lambda: window_manager_running() or openbox.poll() is not None,
+                     "the window manager")
+            if window_manager_running():
+                return
+            log.seek(0)
+            print("openbox, attempt %d, exit %s: %s" % (attempt, openbox.poll(), log.read()),
+                  file=sys.stderr)
+        PROCESSES.end(openbox)
+    raise AssertionError("no window manager took the display")
+
+
+def read_line_from(args, **kwargs):
+    """Starts a process that writes one line to a pipe it is given (its
+    display number, its bus address) and returns that line."""
+    read_end, write_end = os.pipe()
+    PROCESSES.start([arg.format(fd=write_end) for arg in args], pass_fds=(write_end,), **kwargs)
+    os.close(write_end)
+    with os.fdopen(read_end) as pipe:
+        return pipe.readline().strip()
+
+
+def start_desktop(scratch):
+    """Xvfb on a free display, a D-Bus session with its accessibility bus, and
+    openbox; returns the environment that reaches all of them, which this
+    process takes too (for pyatspi, xdotool and xprop)."""
+    number = read_line_from(["Xvfb", "-displayfd", "{fd}", "-screen", "0",
+                             "%dx%dx24" % SCREEN, "-nolisten", "tcp"])
+    if not number.isdigit():
+        raise AssertionError("Xvfb did not start")
+    env = dict(os.environ, DISPLAY=":" + number, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
+               LC_ALL="fr_FR.UTF-8", NO_AT_BRIDGE="0")
+    for key in ("QT_QPA_PLATFORM", "WAYLAND_DISPLAY", "QT_SCALE_FACTOR"):
+        env.pop(key, None)
+    env["DBUS_SESSION_BUS_ADDRESS"] = read_line_from(
+        ["dbus-daemon", "--session", "--nofork", "--print-address={fd}"])
+    PROCESSES.start(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"], env=env)
+    os.environ.update(env)
+    start_window_manager(env, scratch)
+    return env
+
+
+def xdotool(*args):
+    return subprocess.run(["xdotool", *map(str, args)], check=True, capture_output=True,
+                          text=True, timeout=30).stdout
+
+
+def click(x, y):
+    xdotool("mousemove", "--sync", x, y, "click", "1")
+
+
+def window_id(title_pattern):
+    """The first X window whose title matches, or None."""
+    found = subprocess.run(["xdotool", "search", "--name", title_pattern], capture_output=True,
+                           text=True, timeout=30).stdout.split()
+    return found[0] if found else None
+
+
+def window_title(window):
+    """The title the window manager shows (xprop writes its UTF-8 bytes as
+    octal escapes)."""
+    said = subprocess.run(["xprop", "-id", window, "_NET_WM_NAME"], check=True,
+                          capture_output=True, text=True).stdout
+    escaped = re.search(r'= "(.*)"', said).group(1)
+    return codecs.escape_decode(escaped.encode())[0].decode("utf-8")
+
+
+def icon_sizes(window):
+    """The sizes of the icon the window gives the window manager."""
+    icon = subprocess.run(["xprop", "-id", window, "_NET_WM_ICON"], check=True,
+                          capture_output=True, text=True).stdout
+    return re.findall(r"Icon \((\d+ x \d+)\)", icon)
+
+
+def frame_geometry(window):
+    """The window's rectangle on the screen, its frame included."""
+    info = subprocess.run(["xwininfo", "-id", window], check=True, capture_output=True,
+                          text=True).stdout
+    field = lambda label: int(re.search(label + r":\s+(-?\d+)", info).group(1))
+    extents = subprocess.run(["xprop", "-id", window, "_NET_FRAME_EXTENTS"], check=True,
+                             capture_output=True, text=True).stdout
+    left, right, top, bottom = (int(v) for v in re.findall(r"\d+", extents.split("=")[1]))
+    return (field("Absolute upper-left X") - left, field("Absolute upper-left Y") - top,
+            field("Width") + left + right, field("Height") + top + bottom)
+
+
+def pixels(screenshot, box):
+    """The (r, g, b) bytes of a rectangle of an image file, row by row."""
+    dump = subprocess.run(["convert", screenshot, "-crop", "%dx%d+%d+%d" % (box[2], box[3],
+                           box[0], box[1]), "-depth", "8", "txt:-"],
+                          capture_output=True, text=True, check=True).stdout
+    return [tuple(int(v) for v in match) for match in re.findall(r"\((\d+),(\d+),(\d+)", dump)]
+
+
+def screen_colour_count(box, colour):
+    """How many pixels of the screen's rectangle have exactly this colour."""
+    dump = subprocess.run(["import", "-window", "root", "-crop", "%dx%d+%d+%d" % (box[2], box[3],
+                           box[0], box[1]), "-depth", "8", "txt:-"], capture_output=True,
+                          text=True, check=True).stdout
+    return dump.count(colour)
+
+
+def contrast(first, second):
+    """The WCAG contrast ratio of two colours given as (r, g, b) bytes."""
+    def luminance(colour):
+        linear = [c / 255 / 12.92 if c / 255 <= 0.03928 else ((c / 255 + 0.055) / 1.055) ** 2.4
+                  for c in colour]
+        return 0.2126 * linear[0] + 0.7152 * linear[1] + 0.0722 * linear[2]
+    high, low = sorted((luminance(first), luminance(second)), reverse=True)
+    return (high + 0.05) / (low + 0.05)
