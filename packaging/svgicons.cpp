@@ -1,6 +1,7 @@
-// Renders the program's SVG icon into the bitmaps that desktops and
-// installers want: a PNG of one size, or a Windows .ico holding several.
-//   svgicons png SIZE icon.svg out.png
+// Renders the program's SVG drawings into the bitmaps that desktops,
+// installers and the Windows build want: a PNG of one size, stretched over it
+// (SIZE is N for a square, or WxH), or a Windows .ico holding several.
+//   svgicons png SIZE drawing.svg out.png
 //   svgicons ico icon.svg out.ico SIZE...
 #include <QBuffer>
 #include <QFile>
@@ -14,9 +15,9 @@
 
 namespace {
 
-QImage Render(QSvgRenderer &svg, int size)
+QImage Render(QSvgRenderer &svg, QSize size)
 {
-    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    QImage image(size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -85,17 +86,20 @@ int main(int argc, char *argv[])
 
     QByteArray bytes;
     if (png) {
-        const int size = std::atoi(argv[2]);
-        if (size <= 0)
-            return Fail("the size must be a positive number of pixels");
-        bytes = Png(Render(svg, size));
+        const QList<QByteArray> sides = QByteArray(argv[2]).split('x');
+        const int width = sides.first().toInt();
+        const int height = sides.last().toInt();
+        if (sides.size() > 2 || width <= 0 || height <= 0)
+            return Fail("the size is N or WxH, in pixels");
+        svg.setAspectRatioMode(Qt::IgnoreAspectRatio);
+        bytes = Png(Render(svg, QSize(width, height)));
     } else if (mode == "ico") {
         QList<QImage> images;
         for (int i = 4; i < argc; ++i) {
             const int size = std::atoi(argv[i]);
             if (size <= 0 || size > 256)
                 return Fail("icon sizes go from 1 to 256 pixels");
-            images << Render(svg, size);
+            images << Render(svg, QSize(size, size));
         }
         bytes = Ico(images);
     } else {

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building, running ("run"), testing
-# ("test") or packaging ("package") the program needs, and nothing when all of
-# them are there already.
+# ("test"), packaging ("package") the program or making it for Windows
+# ("windows") needs, and nothing when all of them are there already.
 # As root it uses apt-get; otherwise it prints the command to run and fails.
 set -euo pipefail
 
@@ -11,12 +11,18 @@ package=(dpkg-dev file lintian appstream git)
 test=(xvfb xauth fonts-dejavu-core desktop-file-utils appstream clang-format
       openbox xdotool x11-utils imagemagick dbus-daemon at-spi2-core python3 python3-pyatspi
       weston qt6-wayland qt6ct)
+# Qt for Windows is built from Debian's source with Debian's MinGW-w64; the
+# program and its tests run under Wine, in Xvfb with a window manager.
+windows=(g++-mingw-w64-x86-64-posix ninja-build dpkg-dev wine wine64 nsis zip unzip locales
+         xvfb xauth openbox xdotool x11-utils imagemagick python3
+         fonts-liberation fonts-dejavu-core fonts-wine)
 
 case "${1:-}" in
     run) wanted=("${build[@]}" "${run[@]}") ;;
     test) wanted=("${build[@]}" "${run[@]}" "${test[@]}") ;;
     package) wanted=("${build[@]}" "${package[@]}") ;;
-    *) echo "usage: $0 run|test|package" >&2; exit 2 ;;
+    windows) wanted=("${build[@]}" "${windows[@]}") ;;
+    *) echo "usage: $0 run|test|package|windows" >&2; exit 2 ;;
 esac
 
 missing=()

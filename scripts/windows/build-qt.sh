@@ -1,0 +1,85 @@
+#!/usr/bin/env bash
+# Builds Qt for 64-bit Windows from Debian's own qt6-base source, of the same
+# version as this machine's Qt (whose moc, rcc and uic the cross build uses),
+# with Debian's MinGW-w64, and installs it into a cache outside the tree.
+# Prints the installed Qt's folder last. Needs root for the cache.
+#
+# The cache is keyed by the Qt version and a hash of the configuration (the
+# configure options and the toolchain file); a stamp written last marks a whole install.
+# A folder without its stamp is built again from nothing.
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+source=$(cd "$here/../.." && pwd)
+cache=${BANDIT_CACHE:-/var/cache/bandit-manchot}
+toolchain="$source/packaging/windows/mingw-w64.cmake"
+options_file="$source/packaging/windows/qt-configure-options"
+multiarch=$(dpkg-architecture -qDEB_HOST_MULTIARCH)
+
+version=$(dpkg-query -W -f='${source:Version}' qt6-base-dev)
+key=$(cat "$options_file" "$toolchain" | sha256sum | cut -c1-12)
+mapfile -t options < <(grep -v -e '^#' -e '^$' "$options_file")
+scratch=()
+trap 'rm -rf "${scratch[@]}"' EXIT
+prefix="$cache/qt-windows-${version//[:+~]/_}-$key"
+if [[ -f "$prefix/.complete" ]]; then
+    echo "$prefix"
+    exit 0
+fi
+
+# Debian's source of the host's Qt, from the mirror this machine's apt uses,
+# through an apt configuration of its own that leaves the machine's alone.
+sources="$cache/sources"
+mkdir -p "$sources"
+dsc=$(ls "$sources"/qt6-base_"${version#*:}".dsc 2>/dev/null || true)
+if [[ -z $dsc ]]; then
+    apt_dir=$(mktemp -d)
+    scratch+=("$apt_dir")
+    codename=$(. /etc/os-release && echo "$VERSION_CODENAME")
+    keyring=/usr/share/keyrings/debian-archive-keyring.gpg
+    apt-get indextargets --format '$(LABEL) $(REPO_URI)' | sort -u | while read -r label uri; do
+        case $label in
+            Debian) suites="$codename $codename-updates" ;;
+            Debian-Security) suites="$codename-security" ;;
+            *) continue ;;
+        esac
+        for suite in $suites; do
+            echo "deb-src [signed-by=$keyring] $uri $suite main"
+        done
+    done >"$apt_dir/sources.list"
+    grep -q . "$apt_dir/sources.list" \
+        || { echo "$0: no Debian archive in this machine's apt sources" >&2; exit 1; }
+    mkdir -p "$apt_dir/parts" "$apt_dir/lists/partial"
+    apt_options=(-o "Dir::Etc::SourceList=$apt_dir/sources.list"
+                 -o "Dir::Etc::SourceParts=$apt_dir/parts"
+                 -o "Dir::State::Lists=$apt_dir/lists"
+                 -o "APT::Sandbox::User=root")
+    apt-get "${apt_options[@]}" update -q >&2
+    (cd "$sources" && apt-get "${apt_options[@]}" source --download-only -q "qt6-base=$version" >&2)
+    dsc=$(ls "$sources"/qt6-base_"${version#*:}".dsc)
+fi
+
+work=$(mktemp -d /var/tmp/qt-windows.XXXXXX)
+scratch+=("$work")
+echo "== unpacking $(basename "$dsc") with Debian's patches" >&2
+dpkg-source --no-check -x "$dsc" "$work/src" >&2
+
+rm -rf "$prefix"
+echo "== configuring Qt $version for Windows into $prefix" >&2
+cmake -G Ninja -S "$work/src" -B "$work/build" \
+    -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
+    -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR="/usr/lib/$multiarch/cmake" \
+    -DCMAKE_INSTALL_PREFIX="$prefix" "${options[@]}" \
+    >"$work/configure.log" 2>&1 \
+    || { tail -40 "$work/configure.log" >&2; exit 1; }
+echo "== building Qt for Windows (about half an hour on two cores)" >&2
+cmake --build "$work/build" --parallel 2 >"$work/build.log" 2>&1 \
+    || { tail -40 "$work/build.log" >&2; exit 1; }
+cmake --install "$work/build" >"$work/install.log" 2>&1 \
+    || { tail -20 "$work/install.log" >&2; exit 1; }
+# Qt's licences travel with its DLLs, with the Debian source that built them.
+mkdir -p "$prefix/licenses"
+cp "$work/src/LICENSES/"*.txt "$prefix/licenses/"
+cp "$work/src/debian/copyright" "$prefix/licenses/debian-copyright"
+echo "$version" >"$prefix/licenses/debian-source-version"
+date -u +%FT%TZ >"$prefix/.complete"
+echo "$prefix"
