@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the Debian package in build-package/ and checks it with this
-# release's own lintian: any error or warning fails. Prints the package's
-# path last. The maintainer is a placeholder until whoever distributes the
+# release's own lintian, where any error or warning fails, and its metainfo
+# with appstreamcli as strictly as the tests do. Prints the package's path
+# last. The maintainer is a placeholder until whoever distributes the
 # package sets it: DEB_MAINTAINER="Name <address>" scripts/package.sh
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -23,4 +24,7 @@ rm -f build-package/bandit-manchot_*.deb
 (cd build-package && cpack -G DEB >/dev/null)
 deb=$(echo build-package/bandit-manchot_*.deb)
 lintian --fail-on error,warning --display-info "$deb" >&2
+cmake -DAPPSTREAMCLI="$(command -v appstreamcli)" \
+    -DMETAINFO=build-package/packaging/fr.banditmanchot.banditmanchot.metainfo.xml \
+    -P tests/check_metainfo.cmake >&2
 echo "$deb"

@@ -1,16 +1,22 @@
 #!/usr/bin/env bash
-# Runs the test command (scripts/test.sh) on another Debian release, the way a
-# new user of that release would: in a fresh minimal root made with
-# debootstrap, as root, without a display, in a clean clone of this tree's
-# HEAD. Needs root on a Debian machine.
-#   scripts/test-on.sh trixie
+# Runs the test command (scripts/test.sh) on a Debian release, the way a new
+# user of that release would: in a fresh minimal root made with debootstrap,
+# as root, without a display, in a clean clone of this tree's HEAD (with
+# --archive, in an archive of it without .git, as a release tarball's user
+# has it). Needs root on a Debian machine.
+#   scripts/test-on.sh [--archive] trixie [COMMAND]
 # The mirror is the one this machine's apt already uses. The base system and
 # the downloaded packages are kept in $BANDIT_CACHE (default
 # /var/cache/bandit-manchot), outside the tree, so a second run downloads
 # neither again. Any failure to set the release up fails the run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-release=${1:?usage: $0 RELEASE (for example trixie)}
+from_archive=false
+if [[ ${1:-} == --archive ]]; then
+    from_archive=true
+    shift
+fi
+release=${1:?usage: $0 [--archive] RELEASE [COMMAND] (for example trixie)}
 shift
 command=${*:-bash scripts/test.sh}
 cache=${BANDIT_CACHE:-/var/cache/bandit-manchot}
@@ -81,7 +87,12 @@ mount --rbind /dev "$root/dev" && mount --make-rslave "$root/dev"
 mount --bind "$cache/apt-$release" "$root/var/cache/apt/archives"
 mkdir -p "$root/var/cache/apt/archives/partial"
 
-git clone -q --no-hardlinks "$PWD" "$root/root/bandit-manchot"
+if $from_archive; then
+    mkdir "$root/root/bandit-manchot"
+    git archive HEAD | tar -x -C "$root/root/bandit-manchot"
+else
+    git clone -q --no-hardlinks "$PWD" "$root/root/bandit-manchot"
+fi
 
 echo "== $release: $command"
 chroot "$root" /usr/bin/env -i HOME=/root PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \

@@ -321,6 +321,9 @@ class RealWindowTest(unittest.TestCase):
                          "--height=%d" % SCREEN[1]], env=env)
         wait_for(lambda: os.path.exists(os.path.join(runtime, socket)), "weston")
 
+        # Libraries the program must keep loaded to the end (see tests/CMakeLists.txt).
+        if os.environ.get("E2E_WAYLAND_PRELOAD"):
+            env["LD_PRELOAD"] = os.environ["E2E_WAYLAND_PRELOAD"]
         said = tempfile.TemporaryFile("w+")
         program = PROCESSES.start([PROGRAM], env=env, stderr=said)
         frame = wait_for(lambda: next((frame for frame in self.frames(program)
