@@ -5,12 +5,12 @@
 # As root it uses apt-get; otherwise it prints the command to run and fails.
 set -euo pipefail
 
-build=(g++ make cmake qt6-base-dev qt6-svg-dev)
+build=(g++ make cmake qt6-base-dev qt6-base-private-dev qt6-svg-dev)
 run=(libqt6svg6 fonts-liberation libcanberra0 libcanberra-pulse sound-theme-freedesktop)
 package=(dpkg-dev file lintian appstream git)
 test=(xvfb xauth fonts-dejavu-core desktop-file-utils appstream clang-format
       openbox xdotool x11-utils imagemagick dbus-daemon at-spi2-core python3 python3-pyatspi
-      weston qt6-wayland qt6ct)
+      weston qt6-wayland qt6ct orca speech-dispatcher-espeak-ng pulseaudio)
 # Qt for Windows is built from Debian's source with Debian's MinGW-w64; the
 # program and its tests run under Wine, in Xvfb with a window manager.
 windows=(g++-mingw-w64-x86-64-posix ninja-build dpkg-dev wine wine64 nsis zip unzip locales

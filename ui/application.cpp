@@ -1,7 +1,7 @@
 #include "application.h"
 
+#include "accessibility.h"
 #include "applicationidentity.h"
-#include "winpicture.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -33,5 +33,5 @@ void SetUpApplication()
     // No display name: Qt would add it to every window title, and the help
     // window's title is "Aide" alone.
     QApplication::setWindowIcon(WindowIcon());
-    QAccessible::installFactory(WinPicture::Accessibility);
+    QAccessible::installFactory(ProgramAccessibility);
 }

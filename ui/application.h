@@ -3,5 +3,5 @@
 // Names the program to the desktop: its name, version, the desktop entry
 // that Wayland compositors match its windows with, and the window icon that
 // both windows take, installed or not; and what screen readers are told of
-// the win picture. Call once the application exists.
+// the program's own widgets. Call once the application exists.
 void SetUpApplication();

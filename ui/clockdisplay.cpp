@@ -23,9 +23,11 @@ ClockDisplay::ClockDisplay(QLabel *time, QLabel *date, QWidget *window)
     m_timer->start(1000);
 }
 
-void ClockDisplay::ShowDate()
+QString ClockDisplay::ShowDate()
 {
-    m_date->setText(m_text.Date(QDate::currentDate()));
+    const QString date = m_text.Date(QDate::currentDate());
+    m_date->setText(date);
+    return date;
 }
 
 void ClockDisplay::Tick()

@@ -19,7 +19,8 @@ class ClockDisplay : public QObject
 public:
     ClockDisplay(QLabel *time, QLabel *date, QWidget *window);
 
-    void ShowDate();
+    // Shows today's date and returns the text shown.
+    QString ShowDate();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -59,9 +59,10 @@ Form1::~Form1()
     delete m_help;
 }
 
+// The focus is back on "Jouer" once the menu has closed.
 void Form1::ShowDate()
 {
-    m_clock->ShowDate();
+    m_controls.announcer->Announce(m_controls.play, m_clock->ShowDate());
 }
 
 // One help window at a time, with no owner; it blocks the whole program

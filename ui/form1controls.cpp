@@ -1,5 +1,6 @@
 #include "form1controls.h"
 
+#include "announcer.h"
 #include "fittedlabel.h"
 #include "labellook.h"
 #include "twips.h"
@@ -109,5 +110,6 @@ Form1Controls BuildControls(QWidget *client)
     controls.picture->setObjectName(QStringLiteral("Image1"));
     controls.picture->setGeometry(TwipsRect(3120, 1920, 7815, 4695));
     controls.picture->hide();
+    controls.announcer = new Announcer(client);
     return controls;
 }

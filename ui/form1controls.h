@@ -4,6 +4,7 @@
 
 #include <array>
 
+class Announcer;
 class FittedLabel;
 class QPushButton;
 class QWidget;
@@ -20,8 +21,11 @@ struct Form1Controls
     FittedLabel *time = nullptr;
     FittedLabel *date = nullptr;
     WinPicture *picture = nullptr;
+    // Heard, not seen: what each game and each date shown come to.
+    Announcer *announcer = nullptr;
 };
 
 // Makes the controls in the main window's client area as its layout table
-// has them, with their first texts, in tab order; the win picture hidden.
+// has them, with their first texts, in tab order; the win picture hidden;
+// and the announcer that tells screen readers what the window now shows.
 Form1Controls BuildControls(QWidget *client);

@@ -44,5 +44,5 @@ void Form1View::SetRateText(const QString &text)
 // "Jouer" keeps the focus while a keyboard player plays.
 void Form1View::DescribeGame(const QString &description)
 {
-    Announce(m_controls.play, description);
+    m_controls.announcer->Announce(m_controls.play, description);
 }

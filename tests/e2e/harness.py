@@ -13,6 +13,17 @@ import sys
 import tempfile
 import time
 
+TITLE = "Bandit Manchot et Horloge Numérique"
+HELP_TEXT = (
+    "Le jeu Bandit Manchot. Instructions de jeu : But du jeu : Faire apparaître le chiffre 7 "
+    "dans un groupe de trois chiffres aléatoires. Probabilité : Un 7 s’affiche au moins une "
+    "fois, dans 28 lancés sur 100."
+)
+# Where each control stands in the main window's client area.
+CONTROLS = {"Command1": (40, 40), "Command2": (40, 104), "Label1": (216, 40),
+            "Label2": (384, 40), "Label3": (576, 40), "Label4": (24, 168),
+            "lblWins": (24, 256), "lblRate": (40, 312), "Label5": (16, 376), "Label6": (16, 440)}
+CLIENT_WIDTH = 798
 SCREEN = (1920, 1080)
 PANEL = 48  # pixels kept free at the bottom, as a panel does
 GOLD = "#FF9F00"  # the coins' faces
@@ -219,3 +230,88 @@ def contrast(first, second):
         return 0.2126 * linear[0] + 0.7152 * linear[1] + 0.0722 * linear[2]
     high, low = sorted((luminance(first), luminance(second)), reverse=True)
     return (high + 0.05) / (low + 0.05)
+
+
+def shown_frame(pyatspi, program, title):
+    """The program's window of this title as the accessibility bus shows it,
+    or None while there is none."""
+    for app in pyatspi.Registry.getDesktop(0):
+        if app is not None and app.get_process_id() == program.pid:
+            for frame in app:
+                if frame is not None and frame.name == title \
+                        and frame.getState().contains(pyatspi.STATE_SHOWING):
+                    return frame
+    return None
+
+
+class MainWindow:
+    """The program's main window as the accessibility bus shows it."""
+
+    def __init__(self, pyatspi, frame, scale=1.0):
+        self.pyatspi = pyatspi
+        self.frame = frame
+        self.scale = scale
+        self.client = next(child for child in frame
+                           if child is not None and child.getRoleName() == "filler")
+        # Some Qt versions give the bus device-independent pixels on a scaled
+        # screen; the client area's width tells which.
+        self.unit = 1.0
+        if abs(self.extents(self.client)[2] - CLIENT_WIDTH) <= 1:
+            self.unit = scale
+
+    @property
+    def origin(self):
+        """The client area's corner, read afresh: the window may still move
+        into the screen's free area once it is framed."""
+        return self.extents(self.client)[:2]
+
+    def extents(self, node):
+        box = node.queryComponent().getExtents(self.pyatspi.DESKTOP_COORDS)
+        return tuple(round(self.unit * v) for v in (box.x, box.y, box.width, box.height))
+
+    def control(self, name):
+        """The control the layout puts at this place."""
+        wanted = [round(self.scale * v) for v in CONTROLS[name]]
+
+        def find():
+            origin = self.origin
+            for child in self.client:
+                x, y, _, _ = self.extents(child)
+                if abs(x - origin[0] - wanted[0]) <= 1 and abs(y - origin[1] - wanted[1]) <= 1:
+                    return child
+            return None
+
+        return wait_for(find, name + " where the layout puts it")
+
+    def text(self, name):
+        return self.control(name).name
+
+    def reels(self):
+        return [self.text("Label%d" % reel) for reel in (1, 2, 3)]
+
+    def picture_shown(self):
+        """Whether the win picture shows; a screen reader finds it by its name
+        then, and without a name while it is hidden."""
+        picture = next(child for child in self.client
+                       if child is not None and child.getRoleName() == "image")
+        shown = picture.getState().contains(self.pyatspi.STATE_SHOWING)
+        assert picture.name == ("Pièces d’or" if shown else ""), picture.name
+        return shown
+
+    def centre(self, node):
+        x, y, width, height = self.extents(node)
+        return x + width // 2, y + height // 2
+
+    def menu(self, title):
+        bar = next(child for child in self.frame
+                   if child is not None and child.getRoleName() == "menu bar")
+        return next(item for item in bar if item.name == title)
+
+    def open_menu_entry(self, title, entry):
+        menu = self.menu(title)
+        click(*self.centre(menu))
+        popup = menu[0]
+        wait_for(lambda: popup.getState().contains(self.pyatspi.STATE_SHOWING), "menu " + title)
+        item = next(child for child in popup if child.name == entry)
+        wait_for(lambda: self.extents(item)[2] > 0 and self.extents(item)[0] > 0, entry)
+        click(*self.centre(item))

@@ -15,23 +15,13 @@ import tempfile
 import time
 import unittest
 
-from harness import (GOLD, PANEL, PROCESSES, SCREEN, click, contrast, frame_geometry,
-                     icon_sizes, pixels, run_main, screen_colour_count, start_desktop,
-                     wait_for, wait_for_exit, window_id, window_title, xdotool)
+from harness import (CONTROLS, GOLD, HELP_TEXT, PANEL, PROCESSES, SCREEN, TITLE, MainWindow,
+                     click, contrast, frame_geometry, icon_sizes, pixels, run_main,
+                     screen_colour_count, shown_frame, start_desktop, wait_for, wait_for_exit,
+                     window_id, window_title, xdotool)
 
 PROGRAM = None  # set from the command line
-TITLE = "Bandit Manchot et Horloge Numérique"
-HELP_TEXT = (
-    "Le jeu Bandit Manchot. Instructions de jeu : But du jeu : Faire apparaître le chiffre 7 "
-    "dans un groupe de trois chiffres aléatoires. Probabilité : Un 7 s’affiche au moins une "
-    "fois, dans 28 lancés sur 100."
-)
-# Where each control stands in the main window's client area, and the picture's box.
-CONTROLS = {"Command1": (40, 40), "Command2": (40, 104), "Label1": (216, 40),
-            "Label2": (384, 40), "Label3": (576, 40), "Label4": (24, 168),
-            "lblWins": (24, 256), "lblRate": (40, 312), "Label5": (16, 376), "Label6": (16, 440)}
 IMAGE1 = (208, 128, 521, 313)
-CLIENT_WIDTH = 798
 SCRATCH = tempfile.mkdtemp(prefix="real-window-")
 # A dark colour scheme as qt6ct gives one on a desktop without its own.
 QT6CT_DARK = """[Appearance]
@@ -46,79 +36,6 @@ def win_rate(won, played):
     return "%d,%d%%" % (tenths // 10, tenths % 10)
 
 
-class Window:
-    """The program's main window as the accessibility bus shows it."""
-
-    def __init__(self, pyatspi, frame, scale=1.0):
-        self.pyatspi = pyatspi
-        self.frame = frame
-        self.scale = scale
-        self.client = next(child for child in frame
-                           if child is not None and child.getRoleName() == "filler")
-        # Some Qt versions give the bus device-independent pixels on a scaled
-        # screen; the client area's width tells which.
-        self.unit = 1.0
-        if abs(self.extents(self.client)[2] - CLIENT_WIDTH) <= 1:
-            self.unit = scale
-
-    @property
-    def origin(self):
-        """The client area's corner, read afresh: the window may still move
-        into the screen's free area once it is framed."""
-        return self.extents(self.client)[:2]
-
-    def extents(self, node):
-        box = node.queryComponent().getExtents(self.pyatspi.DESKTOP_COORDS)
-        return tuple(round(self.unit * v) for v in (box.x, box.y, box.width, box.height))
-
-    def control(self, name):
-        """The control the layout puts at this place."""
-        wanted = [round(self.scale * v) for v in CONTROLS[name]]
-
-        def find():
-            origin = self.origin
-            for child in self.client:
-                x, y, _, _ = self.extents(child)
-                if abs(x - origin[0] - wanted[0]) <= 1 and abs(y - origin[1] - wanted[1]) <= 1:
-                    return child
-            return None
-
-        return wait_for(find, name + " where the layout puts it")
-
-    def text(self, name):
-        return self.control(name).name
-
-    def reels(self):
-        return [self.text("Label%d" % reel) for reel in (1, 2, 3)]
-
-    def picture_shown(self):
-        """Whether the win picture shows; a screen reader finds it by its name
-        then, and without a name while it is hidden."""
-        picture = next(child for child in self.client
-                       if child is not None and child.getRoleName() == "image")
-        shown = picture.getState().contains(self.pyatspi.STATE_SHOWING)
-        assert picture.name == ("Pièces d’or" if shown else ""), picture.name
-        return shown
-
-    def centre(self, node):
-        x, y, width, height = self.extents(node)
-        return x + width // 2, y + height // 2
-
-    def menu(self, title):
-        bar = next(child for child in self.frame
-                   if child is not None and child.getRoleName() == "menu bar")
-        return next(item for item in bar if item.name == title)
-
-    def open_menu_entry(self, title, entry):
-        menu = self.menu(title)
-        click(*self.centre(menu))
-        popup = menu[0]
-        wait_for(lambda: popup.getState().contains(self.pyatspi.STATE_SHOWING), "menu " + title)
-        item = next(child for child in popup if child.name == entry)
-        wait_for(lambda: self.extents(item)[2] > 0 and self.extents(item)[0] > 0, entry)
-        click(*self.centre(item))
-
-
 class RealWindowTest(unittest.TestCase):
     @classmethod
     def setUpClass(cls):
@@ -130,26 +47,16 @@ class RealWindowTest(unittest.TestCase):
     def tearDownClass(cls):
         PROCESSES.end_all()
 
-    def frames(self, program):
-        for app in self.pyatspi.Registry.getDesktop(0):
-            if app is not None and app.get_process_id() == program.pid:
-                yield from (frame for frame in app if frame is not None)
-
     def start_program(self, scale=1.0, extra_env=None):
         env = dict(self.env, **(extra_env or {}))
         if scale != 1.0:
             env["QT_SCALE_FACTOR"] = str(scale)
         program = PROCESSES.start([PROGRAM], env=env)
-        frame = wait_for(lambda: next((frame for frame in self.frames(program)
-                                       if frame.name == TITLE), None), "the main window")
-        window = Window(self.pyatspi, frame, scale)
+        frame = wait_for(lambda: shown_frame(self.pyatspi, program, TITLE), "the main window")
+        window = MainWindow(self.pyatspi, frame, scale)
         wait_for(lambda: window.control("Command1").getState().contains(self.pyatspi.STATE_FOCUSED),
                  "the focus on Jouer")
         return program, window
-
-    def help_window(self, program):
-        return next((frame for frame in self.frames(program) if frame.name == "Aide"
-                     and frame.getState().contains(self.pyatspi.STATE_SHOWING)), None)
 
     def play(self, window, games, played_before=0, won=0, press=lambda: xdotool("key", "space"),
              on_screen=True):
@@ -219,7 +126,7 @@ class RealWindowTest(unittest.TestCase):
         # While the help window is open, nothing reaches the main window.
         for close_by in ("space", "alt+F4"):
             window.open_menu_entry("?", "Aide")
-            help_frame = wait_for(lambda: self.help_window(program), "the help window")
+            help_frame = wait_for(lambda: shown_frame(self.pyatspi, program, "Aide"), "the help window")
             self.assertIn(HELP_TEXT, [child.name for child in help_frame if child is not None])
             help_id = window_id("^Aide$")
             self.assertEqual(window_title(help_id), "Aide")
@@ -244,7 +151,7 @@ class RealWindowTest(unittest.TestCase):
             self.assertFalse(window.menu("Horloge")[0].getState()
                              .contains(self.pyatspi.STATE_SHOWING))
             xdotool("key", close_by)
-            wait_for(lambda: self.help_window(program) is None, "the help window to close")
+            wait_for(lambda: shown_frame(self.pyatspi, program, "Aide") is None, "the help window to close")
 
         # Input reaches the main window again.
         self.play(window, 2, played, won)
@@ -326,9 +233,9 @@ class RealWindowTest(unittest.TestCase):
             env["LD_PRELOAD"] = os.environ["E2E_WAYLAND_PRELOAD"]
         said = tempfile.TemporaryFile("w+")
         program = PROCESSES.start([PROGRAM], env=env, stderr=said)
-        frame = wait_for(lambda: next((frame for frame in self.frames(program)
-                                       if frame.name == TITLE), None), "the window on Wayland")
-        window = Window(self.pyatspi, frame)
+        frame = wait_for(lambda: shown_frame(self.pyatspi, program, TITLE),
+                         "the window on Wayland")
+        window = MainWindow(self.pyatspi, frame)
         press = lambda name: window.control(name).queryAction().doAction(0)
         played = won = 0
         while not won:

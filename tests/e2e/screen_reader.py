@@ -1,0 +1,138 @@
+#!/usr/bin/python3
+"""What a blind player hears: Orca, Debian's screen reader, with what it says
+written to its debug file, while the program is played from the keyboard:
+the window at start, three games, Horloge > Date, Aide and Quitter. Each
+game's outcome and the date must be said once, and the clock never. Prints
+every spoken line with its time since the program started.
+
+    screen_reader.py path/to/bandit-manchot
+"""
+
+import datetime
+import os
+import re
+import signal
+import sys
+import tempfile
+import unittest
+
+from harness import (HELP_TEXT, PROCESSES, TITLE, MainWindow, run_main, shown_frame,
+                     start_desktop, wait_for, wait_for_exit, xdotool)
+
+PROGRAM = None  # set from the command line
+SCRATCH = tempfile.mkdtemp(prefix="screen-reader-")
+OUTCOME = re.compile(r"Rouleaux : \d, \d, \d\. Partie (gagnée|perdue)\.")
+
+
+class Speech:
+    """What Orca has said so far, read from its debug file as it grows: each
+    line "HH:MM:SS.micro - SPEECH OUTPUT: 'text'", with what the speech
+    server was told of it after."""
+
+    LINE = re.compile(r"^(\S+) - SPEECH OUTPUT: '(.*)'(?:\s*\{.*\})?\s*$")
+
+    def __init__(self, path):
+        self.path = path
+        self.offset = 0
+        self.partial = b""  # a line not yet written whole
+        self.lines = []  # (time, text)
+
+    def said(self):
+        if os.path.exists(self.path):
+            with open(self.path, "rb") as log:
+                log.seek(self.offset)
+                chunk = log.read()
+            self.offset += len(chunk)
+            *whole, self.partial = (self.partial + chunk).split(b"\n")
+            for line in whole:
+                match = self.LINE.match(line.decode(errors="replace"))
+                if match:
+                    self.lines.append(match.groups())
+        return [text for _, text in self.lines]
+
+    def wait(self, matches, what, after=0):
+        """The first line said after the first `after` ones that matches."""
+        return wait_for(lambda: next((text for text in self.said()[after:] if matches(text)),
+                                     None), "Orca to say " + what, timeout=60)
+
+
+class ScreenReaderTest(unittest.TestCase):
+    def test_what_a_blind_player_hears(self):
+        env = start_desktop(SCRATCH)
+        import pyatspi  # reads the session bus address from the environment
+
+        # A sound server of its own for the speech, which stalls without one.
+        runtime = tempfile.mkdtemp(prefix="runtime-", dir=SCRATCH)
+        env.update(XDG_RUNTIME_DIR=runtime, HOME=SCRATCH)
+        PROCESSES.start(["pulseaudio", "-n", "--daemonize=no", "--exit-idle-time=-1",
+                         "-L", "module-null-sink sink_name=quiet",
+                         "-L", "module-native-protocol-unix"], env=env)
+        wait_for(lambda: os.path.exists(os.path.join(runtime, "pulse", "native")), "PulseAudio")
+        speech = Speech(os.path.join(SCRATCH, "orca.log"))
+        PROCESSES.start(["orca", "--replace", "-u", os.path.join(SCRATCH, "orca"),
+                         "--debug-file", speech.path], env=env)
+        try:
+            self.listen(env, pyatspi, speech)
+        finally:
+            # Orca's speech server outlives Orca.
+            for pid_file in os.popen("find %s -name '*.pid'" % runtime).read().split():
+                with open(pid_file) as file:
+                    try:
+                        os.kill(int(file.read()), signal.SIGTERM)
+                    except (ValueError, ProcessLookupError):
+                        pass
+
+    def listen(self, env, pyatspi, speech):
+        speech.wait(bool, "its first words")
+        heard_before = len(speech.said())
+        program = PROCESSES.start([PROGRAM], env=env)
+        window = MainWindow(pyatspi, wait_for(lambda: shown_frame(pyatspi, program, TITLE),
+                                              "the main window"))
+        speech.wait(lambda text: text.startswith("Jouer"), "Jouer", heard_before)
+
+        for game in range(1, 4):
+            before = len(speech.said())
+            xdotool("key", "space")
+            outcome = speech.wait(OUTCOME.fullmatch, "game %d" % game, before)
+        # what was said is what the window shows
+        reels = window.reels()
+        self.assertEqual(outcome, "Rouleaux : %s. Partie %s." % (
+            ", ".join(reels), "gagnée" if "7" in reels else "perdue"))
+
+        before = len(speech.said())
+        xdotool("key", "F10")
+        speech.wait(lambda text: text.startswith("Horloge"), "Horloge", before)
+        xdotool("key", "Down", "Return")
+        today = datetime.date.today().strftime("%d/%m/%Y")
+        # Orca ends what it says of a notification with a full stop
+        speech.wait(lambda text: text.rstrip(".") == today, "the date")
+
+        before = len(speech.said())
+        xdotool("key", "F10", "Right", "Down", "Return")
+        speech.wait(lambda text: HELP_TEXT in text, "the help text", before)
+        before = len(speech.said())
+        xdotool("key", "space")
+        wait_for(lambda: shown_frame(pyatspi, program, "Aide") is None, "the help window to close")
+        speech.wait(lambda text: text.startswith("Jouer"), "Jouer once back", before)
+
+        said = speech.said()
+        for moment, text in speech.lines[heard_before:]:
+            print(moment, text)
+        outcomes = [text for text in said if OUTCOME.fullmatch(text)]
+        self.assertEqual(len(outcomes), 3, "each game said once")
+        self.assertEqual(len([text for text in said if text.rstrip(".") == today]), 1,
+                         "the date said once")
+        self.assertFalse([text for text in said if re.fullmatch(r"\d\d:\d\d:\d\d", text)],
+                         "the clock is never said")
+        xdotool("key", "Tab", "space")  # Fin
+        self.assertEqual(wait_for_exit(program, "Fin"), 0)
+
+
+def main():
+    global PROGRAM
+    PROGRAM = os.path.abspath(sys.argv.pop(1))
+    run_main(lambda: unittest.main(exit=False, verbosity=2).result.wasSuccessful())
+
+
+if __name__ == "__main__":
+    main()
