@@ -10,13 +10,12 @@ class QWidget;
 // first painted, and what it has cost since.
 namespace Probe {
 
-// CLOCK_MONOTONIC, the clock the benchmark harness starts its runs by.
-qint64 MonotonicNs();
-
 // Calls done() once the window's first frame has been painted and handed to
 // the window system.
 void OnFirstFrame(QWidget *window, std::function<void()> done);
 
+// What the program has cost so far, as its system counts it (one file per
+// system; Windows counts no context switches or wake-ups for a process).
 struct Cost
 {
     double cpuMs;       // user and system time of every thread

@@ -85,7 +85,8 @@ class ScreenReaderTest(unittest.TestCase):
     def listen(self, env, pyatspi, speech):
         speech.wait(bool, "its first words")
         heard_before = len(speech.said())
-        program = PROCESSES.start([PROGRAM], env=env)
+        complaints = tempfile.TemporaryFile("w+")
+        program = PROCESSES.start([PROGRAM], env=env, stderr=complaints)
         window = MainWindow(pyatspi, wait_for(lambda: shown_frame(pyatspi, program, TITLE),
                                               "the main window"))
         speech.wait(lambda text: text.startswith("Jouer"), "Jouer", heard_before)
@@ -125,7 +126,9 @@ class ScreenReaderTest(unittest.TestCase):
         self.assertFalse([text for text in said if re.fullmatch(r"\d\d:\d\d:\d\d", text)],
                          "the clock is never said")
         xdotool("key", "Tab", "space")  # Fin
-        self.assertEqual(wait_for_exit(program, "Fin"), 0)
+        status = wait_for_exit(program, "Fin")
+        complaints.seek(0)
+        self.assertEqual(status, 0, complaints.read())
 
 
 def main():
