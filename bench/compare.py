@@ -73,9 +73,11 @@ class Desktop:
         # The program writes its first line once its first frame is painted.
         first = process.stdout.readline()
         first_frame = time.monotonic_ns()
-        out, _ = process.communicate(timeout=600)
-        figures = dict(line.split() for line in (first + out).splitlines() if line.strip())
-        figures = {key: float(value) for key, value in figures.items()}
+        out = first + process.stdout.read()
+        process.wait(timeout=600)
+        figures = dict(line.split() for line in out.splitlines() if line.strip())
+        # The programs print in the French locale they run in: 0,4 is 0.4.
+        figures = {key: float(value.replace(",", ".")) for key, value in figures.items()}
         figures["startup_ms"] = (first_frame - started) / 1e6
         return figures
 

@@ -27,9 +27,13 @@ void TestApplication::windowsTakeTheIcon()
 {
     Form1 main([] { return 0.0f; }, [] {});
     Form2 help;
+    main.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&main));
     for (QWidget *window : {static_cast<QWidget *>(&main), static_cast<QWidget *>(&help)}) {
+        // given once the first window is on the screen
+        QTRY_VERIFY2(!window->windowIcon().pixmap(32, 32).isNull(),
+                     qPrintable(window->objectName()));
         const QPixmap icon = window->windowIcon().pixmap(32, 32);
-        QVERIFY2(!icon.isNull(), qPrintable(window->objectName()));
         // the title strip's cyan is there, so it is our drawing
         const QImage image = icon.toImage();
         bool cyan = false;

@@ -23,6 +23,32 @@ QIcon WindowIcon()
     return icon;
 }
 
+// Gives the program its window icon once a first window is on the screen:
+// decoding the bitmaps and handing them to the window system would otherwise
+// hold up the window's first frame, and a title bar takes a new icon at once.
+class IconOnceShown : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Expose) {
+            qApp->removeEventFilter(this);
+            // Queued: the window paints its first frame as this event is handled.
+            QMetaObject::invokeMethod(
+                this,
+                [this] {
+                    QApplication::setWindowIcon(WindowIcon());
+                    deleteLater();
+                },
+                Qt::QueuedConnection);
+        }
+        return false;
+    }
+};
+
 } // namespace
 
 void SetUpApplication()
@@ -32,6 +58,6 @@ void SetUpApplication()
     QGuiApplication::setDesktopFileName(QStringLiteral(APP_ID));
     // No display name: Qt would add it to every window title, and the help
     // window's title is "Aide" alone.
-    QApplication::setWindowIcon(WindowIcon());
+    qApp->installEventFilter(new IconOnceShown(qApp));
     QAccessible::installFactory(ProgramAccessibility);
 }
