@@ -12,6 +12,7 @@ import subprocess
 import sys
 import tempfile
 import time
+import unittest
 
 TITLE = "Bandit Manchot et Horloge Numérique"
 HELP_TEXT = (
@@ -89,8 +90,15 @@ def wait_for_exit(process, what, timeout=60):
         raise AssertionError("%s: still running %d s later" % (what, timeout)) from None
 
 
-def run_main(test_main):
-    """Runs the test, ending every process it started whatever happens."""
+def main(test_module, *names):
+    """Sets the test module's globals of these names to the paths the command
+    line gives, in order, then runs its tests, ending every process they
+    started whatever happens."""
+    paths = sys.argv[1:1 + len(names)]
+    del sys.argv[1:1 + len(names)]
+    for name, path in zip(names, paths):
+        setattr(test_module, name, os.path.abspath(path))
+
     def stop(signum, _frame):
         PROCESSES.end_all()
         sys.exit(128 + signum)
@@ -98,10 +106,10 @@ def run_main(test_main):
     signal.signal(signal.SIGTERM, stop)
     signal.signal(signal.SIGINT, stop)
     try:
-        succeeded = test_main()
+        result = unittest.main(module=test_module, exit=False, verbosity=2).result
     finally:
         PROCESSES.end_all()
-    sys.exit(0 if succeeded else 1)
+    sys.exit(0 if result.wasSuccessful() else 1)
 
 
 def window_manager_running():

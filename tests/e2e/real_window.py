@@ -16,7 +16,7 @@ import time
 import unittest
 
 from harness import (CONTROLS, GOLD, HELP_TEXT, PANEL, PROCESSES, SCREEN, TITLE, MainWindow,
-                     click, contrast, frame_geometry, icon_sizes, pixels, run_main,
+                     click, contrast, frame_geometry, icon_sizes, main, pixels,
                      screen_colour_count, shown_frame, start_desktop, wait_for, wait_for_exit,
                      window_id, window_title, xdotool)
 
@@ -262,11 +262,5 @@ class RealWindowTest(unittest.TestCase):
         self.assertEqual(wait_for_exit(program, "closing the frame"), 0)
 
 
-def main():
-    global PROGRAM
-    PROGRAM = os.path.abspath(sys.argv.pop(1))
-    run_main(lambda: unittest.main(exit=False, verbosity=2).result.wasSuccessful())
-
-
 if __name__ == "__main__":
-    main()
+    main(sys.modules[__name__], "PROGRAM")

@@ -16,8 +16,8 @@ import sys
 import tempfile
 import unittest
 
-from harness import (HELP_TEXT, PROCESSES, TITLE, MainWindow, run_main, shown_frame,
-                     start_desktop, wait_for, wait_for_exit, xdotool)
+from harness import (HELP_TEXT, PROCESSES, TITLE, MainWindow, main, shown_frame, start_desktop,
+                     wait_for, wait_for_exit, xdotool)
 
 PROGRAM = None  # set from the command line
 SCRATCH = tempfile.mkdtemp(prefix="screen-reader-")
@@ -131,11 +131,5 @@ class ScreenReaderTest(unittest.TestCase):
         self.assertEqual(status, 0, complaints.read())
 
 
-def main():
-    global PROGRAM
-    PROGRAM = os.path.abspath(sys.argv.pop(1))
-    run_main(lambda: unittest.main(exit=False, verbosity=2).result.wasSuccessful())
-
-
 if __name__ == "__main__":
-    main()
+    main(sys.modules[__name__], "PROGRAM")

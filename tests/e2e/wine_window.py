@@ -17,7 +17,7 @@ import tempfile
 import unittest
 import zipfile
 
-from harness import (GOLD, PROCESSES, run_main, screen_colour_count, wait_for, wait_for_exit,
+from harness import (GOLD, PROCESSES, main, screen_colour_count, wait_for, wait_for_exit,
                      window_id, xdotool)
 
 INSTALLER = ZIP = None  # set from the command line
@@ -127,12 +127,5 @@ class WineWindowTest(unittest.TestCase):
         self.assertIsNone(uninstall_entry())
 
 
-def main():
-    global INSTALLER, ZIP
-    INSTALLER, ZIP = (os.path.abspath(path) for path in sys.argv[1:3])
-    del sys.argv[1:3]
-    run_main(lambda: unittest.main(exit=False, verbosity=2).result.wasSuccessful())
-
-
 if __name__ == "__main__":
-    main()
+    main(sys.modules[__name__], "INSTALLER", "ZIP")
