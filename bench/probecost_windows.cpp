@@ -22,8 +22,8 @@ Cost CostSoFar()
     GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user);
     PROCESS_MEMORY_COUNTERS memory{};
     GetProcessMemoryInfo(GetCurrentProcess(), &memory, sizeof memory);
-    return {Milliseconds(kernel) + Milliseconds(user), 0, 0,
-            qint64(memory.WorkingSetSize / 1024), qint64(memory.PeakWorkingSetSize / 1024)};
+    return {Milliseconds(kernel) + Milliseconds(user), 0, 0, qint64(memory.WorkingSetSize / 1024),
+            qint64(memory.PeakWorkingSetSize / 1024)};
 }
 
 } // namespace Probe

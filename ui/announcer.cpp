@@ -3,6 +3,20 @@
 #include <QAccessible>
 #include <QWidget>
 
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+
+Announcer::Announcer(QWidget *window)
+    : QObject(window)
+{}
+
+void Announcer::Announce(QWidget *source, const QString &text)
+{
+    QAccessibleAnnouncementEvent announcement(source, text);
+    QAccessible::updateAccessibility(&announcement);
+}
+
+#else
+
 // What screen readers are told these are, by their class names: see
 // ui/accessibility.cpp.
 class AnnouncementBar : public QWidget
@@ -24,7 +38,6 @@ public:
 Announcer::Announcer(QWidget *window)
     : QObject(window)
 {
-#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
     auto *bar = new AnnouncementBar(window);
     bar->setGeometry(0, 0, 1, 1);
     bar->setFocusPolicy(Qt::NoFocus);
@@ -32,20 +45,15 @@ Announcer::Announcer(QWidget *window)
     m_notification->setGeometry(0, 0, 1, 1);
     // Hidden until the first text: a notification shown at start would be read.
     m_notification->hide();
-#endif
 }
 
-void Announcer::Announce(QWidget *source, const QString &text)
+void Announcer::Announce(QWidget *, const QString &text)
 {
-#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
-    QAccessibleAnnouncementEvent announcement(source, text);
-    QAccessible::updateAccessibility(&announcement);
-#else
-    Q_UNUSED(source);
     m_notification->hide();
     m_notification->setAccessibleName(text);
     m_notification->show();
-#endif
 }
 
 #include "announcer.moc"
+
+#endif

@@ -22,5 +22,5 @@ public:
     void Announce(QWidget *source, const QString &text);
 
 private:
-    QWidget *m_notification = nullptr;
+    QWidget *m_notification = nullptr; // before Qt 6.8
 };
