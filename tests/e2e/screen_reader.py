@@ -69,10 +69,15 @@ class ScreenReaderTest(unittest.TestCase):
                          "-L", "module-native-protocol-unix"], env=env)
         wait_for(lambda: os.path.exists(os.path.join(runtime, "pulse", "native")), "PulseAudio")
         speech = Speech(os.path.join(SCRATCH, "orca.log"))
+        complaints = tempfile.TemporaryFile("w+")
         PROCESSES.start(["orca", "--replace", "-u", os.path.join(SCRATCH, "orca"),
-                         "--debug-file", speech.path], env=env)
+                         "--debug-file", speech.path], env=env, stderr=complaints)
         try:
             self.listen(env, pyatspi, speech)
+        except AssertionError:
+            complaints.seek(0)
+            print("Orca printed:", complaints.read()[-4000:], file=sys.stderr)
+            raise
         finally:
             # Orca's speech server outlives Orca.
             for pid_file in os.popen("find %s -name '*.pid'" % runtime).read().split():
