@@ -4,19 +4,34 @@
 # as root, without a display, in a clean clone of this tree's HEAD (with
 # --archive, in an archive of it without .git, as a release tarball's user
 # has it). Needs root on a Debian machine.
-#   scripts/test-on.sh [--archive] trixie [COMMAND]
+#   scripts/test-on.sh [--archive] [--bring-back FOLDER] [--env NAME=VALUE]...
+#                      [--file PATH]... trixie [COMMAND]
+# With --bring-back, that folder of the tree inside the root (what the command
+# made there) replaces the same folder here once the command has passed.
+# --env gives the command a variable; --file shows it a file of this machine
+# at the same path, read-only (a signing key, say, that is never copied in).
 # The mirror is the one this machine's apt already uses. The base system and
 # the downloaded packages are kept in $BANDIT_CACHE (default
 # /var/cache/bandit-manchot), outside the tree, so a second run downloads
-# neither again. Any failure to set the release up fails the run.
+# neither again; the command finds that cache at the same path and in
+# BANDIT_CACHE, for what it keeps there itself. Any failure to set the release
+# up fails the run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 from_archive=false
-if [[ ${1:-} == --archive ]]; then
-    from_archive=true
-    shift
-fi
-release=${1:?usage: $0 [--archive] RELEASE [COMMAND] (for example trixie)}
+bring_back=""
+environment=()
+files=()
+while [[ ${1:-} == --* ]]; do
+    case $1 in
+        --archive) from_archive=true; shift ;;
+        --bring-back) bring_back=${2:?--bring-back takes a folder}; shift 2 ;;
+        --env) environment+=("${2:?--env takes NAME=VALUE}"); shift 2 ;;
+        --file) files+=("$(realpath "${2:?--file takes a path}")"); shift 2 ;;
+        *) echo "$0: unknown option $1" >&2; exit 2 ;;
+    esac
+done
+release=${1:?usage: $0 [--archive] [--bring-back FOLDER] [--env NAME=VALUE]... [--file PATH]... RELEASE [COMMAND] (for example trixie)}
 shift
 command=${*:-bash scripts/test.sh}
 cache=${BANDIT_CACHE:-/var/cache/bandit-manchot}
@@ -55,7 +70,8 @@ cleanup() {
         [[ $(readlink "$link" 2>/dev/null) == "$root"* ]] || continue
         pid=${link#/proc/}; kill -KILL "${pid%/root}" 2>/dev/null || true
     done
-    umount -R "$root/proc" "$root/sys" "$root/dev" "$root/var/cache/apt/archives" \
+    for file in "${files[@]}"; do umount "$root$file" 2>/dev/null || true; done
+    umount -R "$root/proc" "$root/sys" "$root/dev" "$root/var/cache/apt/archives" "$root$cache" \
         2>/dev/null || true
     # Never remove a root that still has the machine's /dev or /sys inside.
     if grep -q " $root/" /proc/self/mounts; then
@@ -86,6 +102,13 @@ mount --rbind /sys "$root/sys" && mount --make-rslave "$root/sys"
 mount --rbind /dev "$root/dev" && mount --make-rslave "$root/dev"
 mount --bind "$cache/apt-$release" "$root/var/cache/apt/archives"
 mkdir -p "$root/var/cache/apt/archives/partial"
+mkdir -p "$root$cache"
+mount --bind "$cache" "$root$cache"
+for file in "${files[@]}"; do
+    mkdir -p "$root$(dirname "$file")"
+    touch "$root$file"
+    mount --bind -o ro "$file" "$root$file"
+done
 
 if $from_archive; then
     mkdir "$root/root/bandit-manchot"
@@ -96,6 +119,10 @@ fi
 
 echo "== $release: $command"
 chroot "$root" /usr/bin/env -i HOME=/root PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
-    LANG=C.UTF-8 TERM=dumb CI="${CI:-}" \
-    bash -c "cd /root/bandit-manchot && $command"
+    LANG=C.UTF-8 TERM=dumb CI="${CI:-}" BANDIT_CACHE="$cache" \
+    "${environment[@]}" bash -c "cd /root/bandit-manchot && $command"
+if [[ -n $bring_back ]]; then
+    rm -rf "$bring_back"
+    cp -a "$root/root/bandit-manchot/$bring_back" "$bring_back"
+fi
 echo "== $release: passed"

@@ -65,8 +65,10 @@ dpkg-source --no-check -x "$dsc" "$work/src" >&2
 
 rm -rf "$prefix"
 echo "== configuring Qt $version for Windows into $prefix" >&2
+# The scratch folder's name stays out of the DLLs.
 cmake -G Ninja -S "$work/src" -B "$work/build" \
     -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
+    -DCMAKE_C_FLAGS="-ffile-prefix-map=$work=." -DCMAKE_CXX_FLAGS="-ffile-prefix-map=$work=." \
     -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR="/usr/lib/$multiarch/cmake" \
     -DCMAKE_INSTALL_PREFIX="$prefix" "${options[@]}" \
     >"$work/configure.log" 2>&1 \
