@@ -12,8 +12,10 @@ test=(xvfb xauth fonts-dejavu-core desktop-file-utils appstream clang-format
       openbox xdotool x11-utils imagemagick dbus-daemon at-spi2-core python3 python3-pyatspi
       weston qt6-wayland qt6ct orca speech-dispatcher-espeak-ng pulseaudio)
 # Qt for Windows is built from Debian's source with Debian's MinGW-w64; the
-# program and its tests run under Wine, in Xvfb with a window manager.
+# program and its tests run under Wine, in Xvfb with a window manager; the
+# release files are signed with osslsigncode, and tested with keys of openssl's.
 windows=(g++-mingw-w64-x86-64-posix ninja-build dpkg-dev wine wine64 nsis zip unzip locales
+         osslsigncode openssl git
          xvfb xauth openbox xdotool x11-utils imagemagick python3
          fonts-liberation fonts-dejavu-core fonts-wine)
 

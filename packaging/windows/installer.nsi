@@ -1,35 +1,60 @@
-; The Windows installer: per machine, into Program Files unless /D= says
-; otherwise, silent with /S, in French. Built by scripts/package-windows.sh:
+; The Windows installer: for the current user (the default: it needs no
+; administrator rights) or for all users, chosen on its own page or with
+; /CurrentUser and /AllUsers; into the user's own programs folder or Program
+; Files unless /D= says otherwise; silent with /S; in French. Built by
+; scripts/package-windows.sh:
 ;   makensis -INPUTCHARSET UTF8 -DSTAGE=<installed folder> -DOUTFILE=<setup.exe>
-;            -DFILES=<install list> -DUNFILES=<uninstall list>
-;            -DICON=<.ico> -DPUBLISHER=<who distributes it> installer.nsi
+;            -DFILES=<install list> -DUNFILES=<uninstall list> -DICON=<.ico>
+;            -DVERSION=<x.y.z> -DPUBLISHER=<who distributes it>
+;            [-DSIGN=<command that signs the file it is given>] installer.nsi
 ; The two lists name every file of the installed folder, so that the
 ; uninstaller removes those and nothing else.
 Unicode true
 Target amd64-unicode
 ManifestDPIAware true
 SetCompressor /SOLID lzma
-RequestExecutionLevel admin
-
-!include "MUI2.nsh"
+; The installed files take the time they are installed at, so that the
+; installer itself does not depend on when its files were built.
+SetDateSave off
 
 !define APP_NAME "Bandit Manchot et Horloge Numérique"
 !define APP_EXE "bandit-manchot.exe"
-!define VERSION "1.0.0"
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\fr.banditmanchot.banditmanchot"
+
+!ifdef SIGN
+    ; The installer, and the uninstaller it writes, signed as they are made.
+    !finalize '${SIGN} "%1"'
+    !uninstfinalize '${SIGN} "%1"'
+!endif
+
+; Highest: an administrator may choose all users; anyone else installs for
+; themselves without being asked for rights they do not have.
+!define MULTIUSER_EXECUTIONLEVEL Highest
+!define MULTIUSER_MUI
+!define MULTIUSER_INSTALLMODE_COMMANDLINE
+!define MULTIUSER_INSTALLMODE_DEFAULT_CURRENTUSER
+!define MULTIUSER_USE_PROGRAMFILES64
+!define MULTIUSER_INSTALLMODE_INSTDIR "Bandit Manchot"
+; The uninstaller finds which of the two it removes from where its entry is.
+!define MULTIUSER_INSTALLMODE_DEFAULT_REGISTRY_KEY "${UNINSTALL_KEY}"
+!define MULTIUSER_INSTALLMODE_DEFAULT_REGISTRY_VALUENAME "InstallLocation"
+!define MULTIUSER_INIT_TEXT_ADMINREQUIRED "L’installation de $(^Name) demande les droits d’administrateur."
+!define MULTIUSER_INIT_TEXT_POWERREQUIRED "L’installation de $(^Name) demande les droits d’administrateur."
+!define MULTIUSER_INIT_TEXT_ALLUSERSNOTPOSSIBLE "Votre compte n’a pas les droits nécessaires pour installer $(^Name) pour tous les utilisateurs de cet ordinateur."
+!include "MultiUser.nsh"
+!include "MUI2.nsh"
 
 Name "${APP_NAME}"
 OutFile "${OUTFILE}"
-InstallDir "$PROGRAMFILES64\Bandit Manchot"
 BrandingText "${APP_NAME} ${VERSION}"
 
-VIProductVersion "1.0.0.0"
-VIFileVersion "1.0.0.0"
+VIProductVersion "${VERSION}.0"
+VIFileVersion "${VERSION}.0"
 VIAddVersionKey /LANG=1036 "ProductName" "${APP_NAME}"
 VIAddVersionKey /LANG=1036 "FileDescription" "Installation de ${APP_NAME}"
 VIAddVersionKey /LANG=1036 "CompanyName" "${PUBLISHER}"
-VIAddVersionKey /LANG=1036 "FileVersion" "1.0.0.0"
-VIAddVersionKey /LANG=1036 "ProductVersion" "1.0.0.0"
+VIAddVersionKey /LANG=1036 "FileVersion" "${VERSION}.0"
+VIAddVersionKey /LANG=1036 "ProductVersion" "${VERSION}.0"
 VIAddVersionKey /LANG=1036 "LegalCopyright" "Licence MIT"
 
 !define MUI_ICON "${ICON}"
@@ -37,6 +62,7 @@ VIAddVersionKey /LANG=1036 "LegalCopyright" "Licence MIT"
 !define MUI_FINISHPAGE_RUN "$INSTDIR\${APP_EXE}"
 !insertmacro MUI_PAGE_WELCOME
 !insertmacro MUI_PAGE_LICENSE "${STAGE}\LICENCE.txt"
+!insertmacro MULTIUSER_PAGE_INSTALLMODE
 !insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_INSTFILES
 !insertmacro MUI_PAGE_FINISH
@@ -45,13 +71,17 @@ VIAddVersionKey /LANG=1036 "LegalCopyright" "Licence MIT"
 !insertmacro MUI_LANGUAGE "French"
 
 Function .onInit
-    SetShellVarContext all
     SetRegView 64
+    ; The choice of users sets its own folder; /D= comes first.
+    StrCpy $0 $INSTDIR
+    !insertmacro MULTIUSER_INIT
+    StrCmp $0 "" +2
+        StrCpy $INSTDIR $0
 FunctionEnd
 
 Function un.onInit
-    SetShellVarContext all
     SetRegView 64
+    !insertmacro MULTIUSER_UNINIT
 FunctionEnd
 
 Section "Programme" Program
@@ -59,17 +89,18 @@ Section "Programme" Program
     WriteUninstaller "$INSTDIR\uninstall.exe"
     CreateShortcut "$SMPROGRAMS\${APP_NAME}.lnk" "$INSTDIR\${APP_EXE}"
 
-    WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayName" "${APP_NAME}"
-    WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
-    WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\${APP_EXE},0"
-    WriteRegStr HKLM "${UNINSTALL_KEY}" "Publisher" "${PUBLISHER}"
-    WriteRegStr HKLM "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
-    WriteRegStr HKLM "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\uninstall.exe"'
-    WriteRegStr HKLM "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\uninstall.exe" /S'
-    WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoModify" 1
-    WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoRepair" 1
+    ; SHCTX: HKLM for all users, HKCU for the current user alone.
+    WriteRegStr SHCTX "${UNINSTALL_KEY}" "DisplayName" "${APP_NAME}"
+    WriteRegStr SHCTX "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
+    WriteRegStr SHCTX "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\${APP_EXE},0"
+    WriteRegStr SHCTX "${UNINSTALL_KEY}" "Publisher" "${PUBLISHER}"
+    WriteRegStr SHCTX "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
+    WriteRegStr SHCTX "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\uninstall.exe" /$MultiUser.InstallMode'
+    WriteRegStr SHCTX "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\uninstall.exe" /$MultiUser.InstallMode /S'
+    WriteRegDWORD SHCTX "${UNINSTALL_KEY}" "NoModify" 1
+    WriteRegDWORD SHCTX "${UNINSTALL_KEY}" "NoRepair" 1
     SectionGetSize ${Program} $0
-    WriteRegDWORD HKLM "${UNINSTALL_KEY}" "EstimatedSize" $0
+    WriteRegDWORD SHCTX "${UNINSTALL_KEY}" "EstimatedSize" $0
 SectionEnd
 
 Section "Uninstall"
@@ -77,5 +108,5 @@ Section "Uninstall"
     Delete "$INSTDIR\uninstall.exe"
     RMDir "$INSTDIR"
     Delete "$SMPROGRAMS\${APP_NAME}.lnk"
-    DeleteRegKey HKLM "${UNINSTALL_KEY}"
+    DeleteRegKey SHCTX "${UNINSTALL_KEY}"
 SectionEnd

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Runs a command beside a Windows of its own: Wine in a fresh prefix, on an
-# Xvfb display of 1920 x 1080 with openbox, where Arial and Times New Roman
-# are their metric twins from Liberation, as a Windows system has them.
+# Runs a command beside a Windows of its own: Wine in a fresh prefix that
+# says it is Windows 11, on an Xvfb display of 1920 x 1080 with openbox, where
+# Arial and Times New Roman are their metric twins from Liberation, as a
+# Windows system has them.
 # Exports DISPLAY and WINEPREFIX to the command; whatever it started ends with
 # it, and the prefix is removed.
 #   scripts/windows/under-wine.sh COMMAND [ARGUMENT...]
@@ -36,5 +37,6 @@ for pair in "Arial|Liberation Sans" "Times New Roman|Liberation Serif"; do
     wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "${pair%|*}" /d "${pair#*|}" /f \
         >/dev/null 2>&1
 done
+wine winecfg /v win11 >/dev/null 2>&1
 wineserver -w
 "$@"

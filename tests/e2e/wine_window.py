@@ -1,14 +1,18 @@
 #!/usr/bin/python3
 """Plays the Windows build under Wine as a person would, with real key
-presses: the portable zip unpacked anywhere; then the installer run silently,
-the installed program played until the coins show, Aide reached through F10
-and closed with Quitter, the program ended with Fin; and the uninstaller,
-which must leave nothing behind. Runs in the Wine prefix and on the display
-that scripts/windows/under-wine.sh makes.
+presses, as Windows 11 and as Windows 10, on a desktop that asks programs for
+a dark scheme: the portable zip unpacked anywhere, in the style Qt picks for
+that Windows and with its light colours; then the installer run silently,
+for the current user (its default) and for all users, the installed program
+played until the coins show, Aide reached through F10 and closed with
+Quitter, the program ended with Fin; and the uninstaller, which must leave
+nothing behind. Runs in the Wine prefix and on the display that
+scripts/windows/under-wine.sh makes.
 
     wine_window.py setup.exe portable.zip
 """
 
+import getpass
 import glob
 import os
 import subprocess
@@ -17,18 +21,33 @@ import tempfile
 import unittest
 import zipfile
 
-from harness import (GOLD, PROCESSES, main, screen_colour_count, wait_for, wait_for_exit,
-                     window_id, xdotool)
+from harness import (GOLD, PROCESSES, main, pixels, screen_colour_count, wait_for,
+                     wait_for_exit, window_id, xdotool)
 
 INSTALLER = ZIP = None  # set from the command line
 # xdotool matches titles as bytes: the title's ASCII start.
 TITLE = "^Bandit Manchot et Horloge Num"
 PREFIX = os.environ.get("WINEPREFIX", "")
-INSTALLED = os.path.join(PREFIX, "drive_c", "Program Files", "Bandit Manchot")
-SHORTCUT = os.path.join(PREFIX, "drive_c", "ProgramData", "Microsoft", "Windows", "Start Menu",
-                        "Programs", "Bandit Manchot et Horloge Numérique.lnk")
-UNINSTALL_KEY = ("HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\"
-                 "fr.banditmanchot.banditmanchot")
+DRIVE_C = os.path.join(PREFIX, "drive_c")
+PROFILE = os.path.join(DRIVE_C, "users", getpass.getuser())
+SHORTCUT_NAME = "Bandit Manchot et Horloge Numérique.lnk"
+UNINSTALL_KEY = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\fr.banditmanchot.banditmanchot"
+# Where each way of installing puts the program, its shortcut and its entry.
+INSTALLS = {
+    "for the current user": {
+        "arguments": (), "registry": "HKCU",
+        "folder": os.path.join(PROFILE, "AppData", "Local", "Programs", "Bandit Manchot"),
+        "windows_folder": "C:\\\\users\\\\%s\\\\AppData\\\\Local\\\\Programs" % getpass.getuser(),
+        "shortcuts": os.path.join(PROFILE, "AppData", "Roaming", "Microsoft", "Windows",
+                                  "Start Menu", "Programs")},
+    "for all users": {
+        "arguments": ("/AllUsers",), "registry": "HKLM",
+        "folder": os.path.join(DRIVE_C, "Program Files", "Bandit Manchot"),
+        "windows_folder": "C:\\\\Program Files",
+        "shortcuts": os.path.join(DRIVE_C, "ProgramData", "Microsoft", "Windows", "Start Menu",
+                                  "Programs")},
+}
+WINDOWS = ("win11", "win10")
 
 
 def wine(*args):
@@ -39,11 +58,11 @@ def wine(*args):
     return status
 
 
-def uninstall_entry():
-    """The values of the program's uninstall entry, as regedit writes them
-    (in UTF-16), or None where there is no entry."""
-    exported = os.path.join(PREFIX, "drive_c", "entry.reg")
-    if wine("reg", "export", UNINSTALL_KEY, exported, "/y") != 0:
+def uninstall_entry(registry):
+    """The values of the program's uninstall entry under HKCU or HKLM, as
+    regedit writes them (in UTF-16), or None where there is no entry."""
+    exported = os.path.join(DRIVE_C, "entry.reg")
+    if wine("reg", "export", registry + "\\" + UNINSTALL_KEY, exported, "/y") != 0:
         return None
     with open(exported, encoding="utf-16") as file:
         return file.read()
@@ -60,6 +79,25 @@ def visible_windows():
     found = subprocess.run(["xdotool", "search", "--onlyvisible", "--class", "bandit-manchot"],
                            capture_output=True, text=True).stdout.split()
     return {window: geometry(window)[0] for window in found}
+
+
+def screenshot(window, name):
+    """The window's pixels, in a file named after what the test was doing."""
+    path = os.path.join(SCREENSHOTS, name + ".png")
+    x, y, width, height = geometry(window)
+    subprocess.run(["import", "-window", "root", "-crop", "%dx%d+%d+%d" % (width, height, x, y),
+                    "+repage", path], check=True)
+    return path
+
+
+SCREENSHOTS = os.environ.get("E2E_SCREENSHOTS") or tempfile.mkdtemp(prefix="wine-shots-")
+
+
+def setUpModule():
+    # A desktop whose programs are asked for dark colours, as a Windows user may set it.
+    for value in ("AppsUseLightTheme", "SystemUsesLightTheme"):
+        wine("reg", "add", "HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\Themes\\"
+             "Personalize", "/v", value, "/t", "REG_DWORD", "/d", "0", "/f")
 
 
 class WineWindowTest(unittest.TestCase):
@@ -79,24 +117,7 @@ class WineWindowTest(unittest.TestCase):
         xdotool("key", "Tab", "space")  # from Jouer to Fin
         self.assertEqual(wait_for_exit(program, "Fin"), 0)
 
-    def test_the_zip_runs_wherever_it_is_unpacked(self):
-        folder = tempfile.mkdtemp(prefix="unpacked-", dir=os.path.join(PREFIX, "drive_c"))
-        with zipfile.ZipFile(ZIP) as archive:
-            archive.extractall(folder)
-        exe, = glob.glob(os.path.join(folder, "*", "bandit-manchot.exe"))
-        self.end_with_fin(*self.start(exe))
-
-    def test_installed_played_and_uninstalled(self):
-        self.assertEqual(wine(INSTALLER, "/S"), 0)
-        self.assertTrue(os.path.isfile(SHORTCUT), SHORTCUT)
-        entry = uninstall_entry()
-        for value in ('"DisplayName"="Bandit Manchot et Horloge Numérique"',
-                      '"DisplayVersion"="1.0.0"', '"Publisher"="',
-                      '"DisplayIcon"="C:\\\\Program Files\\\\Bandit Manchot\\\\'
-                      'bandit-manchot.exe,0"', '"EstimatedSize"=dword:'):
-            self.assertIn(value, entry)
-
-        program, window = self.start(os.path.join(INSTALLED, "bandit-manchot.exe"))
+    def play_to_a_win_and_open_help(self, window):
         for game in range(1, 101):
             xdotool("key", "space")
             if screen_colour_count(geometry(window), GOLD) > 1000:
@@ -117,14 +138,56 @@ class WineWindowTest(unittest.TestCase):
         xdotool("windowactivate", "--sync", help_window)
         xdotool("key", "space")  # Quitter has the focus
         wait_for(lambda: window_id("^Aide$") is None, "the help window to close")
+
+    def unpacked_and_played(self, version):
+        wine("winecfg", "/v", version)
+        folder = tempfile.mkdtemp(prefix="unpacked-", dir=DRIVE_C)
+        with zipfile.ZipFile(ZIP) as archive:
+            archive.extractall(folder)
+        exe, = glob.glob(os.path.join(folder, "*", "bandit-manchot.exe"))
+        program, window = self.start(exe)
+        shot = screenshot(window, "zip-" + version)
+        self.assertEqual(drawn_style(shot), STYLES[version], shot)
+        self.assertTrue(menu_bar_light(shot), shot)
         self.end_with_fin(program, window)
 
-        self.assertEqual(wine(os.path.join(INSTALLED, "uninstall.exe"), "/S"), 0)
-        left = [os.path.join(top, name) for top, folders, files in os.walk(INSTALLED)
+    def installed_played_and_uninstalled(self, version, how):
+        wine("winecfg", "/v", version)
+        install = INSTALLS[how]
+        shortcut = os.path.join(install["shortcuts"], SHORTCUT_NAME)
+        self.assertEqual(wine(INSTALLER, "/S", *install["arguments"]), 0)
+        self.assertTrue(os.path.isfile(shortcut), shortcut)
+        entry = uninstall_entry(install["registry"])
+        for value in ('"DisplayName"="Bandit Manchot et Horloge Numérique"',
+                      '"DisplayVersion"="1.0.0"', '"Publisher"="',
+                      '"DisplayIcon"="%s\\\\Bandit Manchot\\\\bandit-manchot.exe,0"'
+                      % install["windows_folder"], '"EstimatedSize"=dword:'):
+            self.assertIn(value, entry)
+        other = {"HKCU": "HKLM", "HKLM": "HKCU"}[install["registry"]]
+        self.assertIsNone(uninstall_entry(other))
+
+        program, window = self.start(os.path.join(install["folder"], "bandit-manchot.exe"))
+        self.play_to_a_win_and_open_help(window)
+        screenshot(window, "installed-%s-%s" % (version, install["registry"]))
+        self.end_with_fin(program, window)
+
+        uninstaller = os.path.join(install["folder"], "uninstall.exe")
+        self.assertEqual(wine(uninstaller, "/S"), 0)
+        left = [os.path.join(top, name) for top, folders, files in os.walk(install["folder"])
                 for name in folders + files]
-        self.assertFalse(os.path.exists(INSTALLED), left)
-        self.assertFalse(os.path.exists(SHORTCUT))
-        self.assertIsNone(uninstall_entry())
+        self.assertFalse(os.path.exists(install["folder"]), left)
+        self.assertFalse(os.path.exists(shortcut))
+        self.assertIsNone(uninstall_entry(install["registry"]))
+
+
+# One test for each Windows, and for each way of installing on it.
+for VERSION in WINDOWS:
+    setattr(WineWindowTest, "test_%s_zip_runs_wherever_it_is_unpacked" % VERSION,
+            lambda self, version=VERSION: self.unpacked_and_played(version))
+    for HOW in INSTALLS:
+        setattr(WineWindowTest, "test_%s_installed_%s" % (VERSION, HOW.replace(" ", "_")),
+                lambda self, version=VERSION, how=HOW: self.installed_played_and_uninstalled(
+                    version, how))
 
 
 if __name__ == "__main__":

@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Signs a Windows program or installer in place (Authenticode, SHA-256) with
+# the key and certificate of the PKCS#12 file WINDOWS_SIGNING_PKCS12, whose
+# password is in WINDOWS_SIGNING_PASSWORD_FILE; time-stamped only where
+# WINDOWS_SIGNING_TIMESTAMP_URL names a time-stamp server.
+#   scripts/windows/sign.sh FILE
+set -euo pipefail
+file=${1:?usage: $0 FILE}
+signed="$file.signed"
+trap 'rm -f "$signed"' EXIT
+timestamp=()
+[[ -z ${WINDOWS_SIGNING_TIMESTAMP_URL:-} ]] || timestamp=(-ts "$WINDOWS_SIGNING_TIMESTAMP_URL")
+rm -f "$signed"
+osslsigncode sign -pkcs12 "$WINDOWS_SIGNING_PKCS12" -readpass "$WINDOWS_SIGNING_PASSWORD_FILE" \
+    -h sha256 -n "Bandit Manchot et Horloge Numérique" "${timestamp[@]}" \
+    -in "$file" -out "$signed" >/dev/null
+mv "$signed" "$file"
