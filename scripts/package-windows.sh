@@ -39,7 +39,7 @@ if [[ $(. /etc/os-release && echo "$VERSION_CODENAME") != trixie ]]; then
         [[ -z ${!name:-} ]] || into_root+=(--env "$name=${!name}")
     done
     echo "=== on Debian 13, in a fresh root, from this tree's HEAD" >&2
-    scripts/test-on.sh "${into_root[@]}" trixie "bash scripts/package-windows.sh $*" >&2
+    bash scripts/test-on.sh "${into_root[@]}" trixie "bash scripts/package-windows.sh $*" >&2
     printf '%s\n' "$source_dir"/build-windows/*-setup.exe "$source_dir"/build-windows/*-x64.zip
     exit 0
 fi

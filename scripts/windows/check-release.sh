@@ -10,7 +10,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 if [[ $(. /etc/os-release && echo "$VERSION_CODENAME") != trixie ]]; then
-    exec scripts/test-on.sh trixie "bash scripts/windows/check-release.sh"
+    exec bash scripts/test-on.sh trixie "bash scripts/windows/check-release.sh"
 fi
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
