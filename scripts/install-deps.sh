@@ -17,7 +17,7 @@ test=(xvfb xauth fonts-dejavu-core desktop-file-utils appstream clang-format
 windows=(g++-mingw-w64-x86-64-posix ninja-build dpkg-dev wine wine64 nsis zip unzip locales
          osslsigncode openssl git
          xvfb xauth openbox xdotool x11-utils imagemagick python3
-         fonts-liberation fonts-dejavu-core fonts-wine)
+         fonts-liberation fonts-dejavu-core fonts-wine python3-fonttools)
 
 case "${1:-}" in
     run) wanted=("${build[@]}" "${run[@]}") ;;

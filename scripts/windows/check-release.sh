@@ -12,6 +12,7 @@ cd "$(dirname "$0")/../.."
 if [[ $(. /etc/os-release && echo "$VERSION_CODENAME") != trixie ]]; then
     exec bash scripts/test-on.sh trixie "bash scripts/windows/check-release.sh"
 fi
+scripts/install-deps.sh windows
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 SOURCE_DATE_EPOCH=$(git log -1 --format=%ct)

@@ -33,10 +33,8 @@ export WINEPREFIX="$scratch/prefix" WINEARCH=win64 WINEDEBUG=-all
 # Neither Mono nor Gecko: nothing here needs them, and their installers ask.
 WINEDLLOVERRIDES="mscoree,mshtml=" wineboot --init >/dev/null 2>&1
 wineserver -w
-for pair in "Arial|Liberation Sans" "Times New Roman|Liberation Serif"; do
-    wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "${pair%|*}" /d "${pair#*|}" /f \
-        >/dev/null 2>&1
-done
+python3 "$(dirname "$0")/windows-fonts.py" "$WINEPREFIX" >"$scratch/fonts.reg"
+wine regedit /S "$(winepath -w "$scratch/fonts.reg")" >/dev/null 2>&1
 wine winecfg /v win11 >/dev/null 2>&1
 wineserver -w
 "$@"

@@ -15,6 +15,7 @@ scripts/windows/under-wine.sh makes.
 import getpass
 import glob
 import os
+import re
 import subprocess
 import sys
 import tempfile
@@ -47,7 +48,10 @@ INSTALLS = {
         "shortcuts": os.path.join(DRIVE_C, "ProgramData", "Microsoft", "Windows", "Start Menu",
                                   "Programs")},
 }
-WINDOWS = ("win11", "win10")
+# The colour each Windows' style paints the menu bar with, in a light scheme:
+# Windows 11's light window colour (the dark scheme's is near black), and the
+# system's menu colour that the Vista style takes (white in Wine's scheme).
+MENU_BARS = {"win11": (0xF3, 0xF3, 0xF3), "win10": (0xFF, 0xFF, 0xFF)}
 
 
 def wine(*args):
@@ -70,9 +74,11 @@ def uninstall_entry(registry):
 
 def geometry(window):
     """The window's rectangle on the screen, as (x, y, width, height)."""
-    shape = dict(line.split("=") for line in
-                 xdotool("getwindowgeometry", "--shell", window).split())
-    return tuple(int(shape[key]) for key in ("X", "Y", "WIDTH", "HEIGHT"))
+    info = subprocess.run(["xwininfo", "-id", window], check=True, capture_output=True,
+                          text=True).stdout
+    return tuple(int(re.search(label + r":\s+(-?\d+)", info).group(1))
+                 for label in ("Absolute upper-left X", "Absolute upper-left Y", "Width",
+                               "Height"))
 
 
 def visible_windows():
@@ -93,6 +99,15 @@ def screenshot(window, name):
 SCREENSHOTS = os.environ.get("E2E_SCREENSHOTS") or tempfile.mkdtemp(prefix="wine-shots-")
 
 
+def menu_bar_colour(shot):
+    """The colour of the menu bar to the right of its menus, in a screenshot
+    of the window."""
+    width = int(subprocess.run(["identify", "-format", "%w", shot], capture_output=True,
+                               text=True, check=True).stdout)
+    colours = pixels(shot, (width - 40, 4, 20, 8))
+    return max(set(colours), key=colours.count)
+
+
 def setUpModule():
     # A desktop whose programs are asked for dark colours, as a Windows user may set it.
     for value in ("AppsUseLightTheme", "SystemUsesLightTheme"):
@@ -105,6 +120,8 @@ class WineWindowTest(unittest.TestCase):
         """Starts the program and waits until it takes keys: its window
         painted (mostly the light grey of its controls' area) and active."""
         program = PROCESSES.start(["wine", exe], env=dict(os.environ, LC_ALL="fr_FR.UTF-8"))
+        # A program left running by a failed check would hold up every later wine().
+        self.addCleanup(PROCESSES.end, program)
         window = wait_for(lambda: window_id(TITLE), "the main window of " + exe)
         wait_for(lambda: screen_colour_count(geometry(window), "#EFEFEF") > 300000,
                  "the window painted")
@@ -147,9 +164,8 @@ class WineWindowTest(unittest.TestCase):
         exe, = glob.glob(os.path.join(folder, "*", "bandit-manchot.exe"))
         program, window = self.start(exe)
         shot = screenshot(window, "zip-" + version)
-        self.assertEqual(drawn_style(shot), STYLES[version], shot)
-        self.assertTrue(menu_bar_light(shot), shot)
         self.end_with_fin(program, window)
+        self.assertEqual(menu_bar_colour(shot), MENU_BARS[version], shot)
 
     def installed_played_and_uninstalled(self, version, how):
         wine("winecfg", "/v", version)
@@ -181,7 +197,7 @@ class WineWindowTest(unittest.TestCase):
 
 
 # One test for each Windows, and for each way of installing on it.
-for VERSION in WINDOWS:
+for VERSION in MENU_BARS:
     setattr(WineWindowTest, "test_%s_zip_runs_wherever_it_is_unpacked" % VERSION,
             lambda self, version=VERSION: self.unpacked_and_played(version))
     for HOW in INSTALLS:
