@@ -22,16 +22,27 @@
 #   WINDOWS_SIGNING_PASSWORD_FILE=password.txt \
 #   [WINDOWS_SIGNING_TIMESTAMP_URL=http://...] bash scripts/package-windows.sh
 set -euo pipefail
+# The key's files as the caller names them, before the tree becomes the folder.
+for name in WINDOWS_SIGNING_PKCS12 WINDOWS_SIGNING_PASSWORD_FILE; do
+    if [[ -n ${!name:-} ]]; then
+        path=$(realpath -e -- "${!name}") \
+            || { echo "package-windows: $name names no file: ${!name}" >&2; exit 1; }
+        declare "$name=$path"
+    fi
+done
+if [[ -n ${WINDOWS_SIGNING_PKCS12:-} && -z ${WINDOWS_SIGNING_PASSWORD_FILE:-} ]]; then
+    echo "package-windows: WINDOWS_SIGNING_PKCS12 needs WINDOWS_SIGNING_PASSWORD_FILE" >&2
+    exit 1
+fi
 cd "$(dirname "$0")/.."
 source_dir=$PWD
 release_only=false
 [[ ${1:-} != --release-only ]] || release_only=true
 
-SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(git log -1 --format=%ct 2>/dev/null || true)}
-if [[ $(. /etc/os-release && echo "$VERSION_CODENAME") != trixie ]]; then
+source scripts/windows/build-release.sh
+if ! on_windows_build_release; then
     into_root=(--bring-back build-windows)
     for name in WINDOWS_SIGNING_PKCS12 WINDOWS_SIGNING_PASSWORD_FILE; do
-        [[ -z ${!name:-} ]] || declare "$name=$(realpath "${!name}")"
         [[ -z ${!name:-} ]] || into_root+=(--file "${!name}")
     done
     for name in WINDOWS_PUBLISHER WINDOWS_SIGNING_PKCS12 WINDOWS_SIGNING_PASSWORD_FILE \
@@ -39,7 +50,8 @@ if [[ $(. /etc/os-release && echo "$VERSION_CODENAME") != trixie ]]; then
         [[ -z ${!name:-} ]] || into_root+=(--env "$name=${!name}")
     done
     echo "=== on Debian 13, in a fresh root, from this tree's HEAD" >&2
-    bash scripts/test-on.sh "${into_root[@]}" trixie "bash scripts/package-windows.sh $*" >&2
+    bash scripts/test-on.sh "${into_root[@]}" "$windows_build_release" \
+        "bash scripts/package-windows.sh $*" >&2
     printf '%s\n' "$source_dir"/build-windows/*-setup.exe "$source_dir"/build-windows/*-x64.zip
     exit 0
 fi
@@ -51,17 +63,11 @@ begin() {
     echo "=== $step" >&2
 }
 signing=false
-if [[ -n ${WINDOWS_SIGNING_PKCS12:-} ]]; then
-    [[ -r $WINDOWS_SIGNING_PKCS12 && -r ${WINDOWS_SIGNING_PASSWORD_FILE:-} ]] || {
-        echo "package-windows: WINDOWS_SIGNING_PKCS12 needs WINDOWS_SIGNING_PASSWORD_FILE," \
-             "and both must be readable" >&2
-        exit 1
-    }
-    signing=true
-fi
+[[ -z ${WINDOWS_SIGNING_PKCS12:-} ]] || signing=true
 
 begin "installing what is missing"
 scripts/install-deps.sh windows
+# Every time stamp in the files: the commit's, where there is one.
 SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(git log -1 --format=%ct 2>/dev/null || date +%s)}
 export SOURCE_DATE_EPOCH
 # Wine gives a Windows program the formats of the Unix locale it runs in,

@@ -17,7 +17,6 @@
 # BANDIT_CACHE, for what it keeps there itself. Any failure to set the release
 # up fails the run.
 set -euo pipefail
-cd "$(dirname "$0")/.."
 from_archive=false
 bring_back=""
 environment=()
@@ -27,10 +26,14 @@ while [[ ${1:-} == --* ]]; do
         --archive) from_archive=true; shift ;;
         --bring-back) bring_back=${2:?--bring-back takes a folder}; shift 2 ;;
         --env) environment+=("${2:?--env takes NAME=VALUE}"); shift 2 ;;
-        --file) files+=("$(realpath "${2:?--file takes a path}")"); shift 2 ;;
+        --file) files+=("$(realpath -e -- "${2:?--file takes a path}")"); shift 2 ;;
         *) echo "$0: unknown option $1" >&2; exit 2 ;;
     esac
 done
+# A folder of the tree, inside it.
+[[ -z $bring_back || ( $bring_back != /* && /$bring_back/ != */../* ) ]] \
+    || { echo "$0: --bring-back takes a folder of the tree: $bring_back" >&2; exit 2; }
+cd "$(dirname "$0")/.."
 release=${1:?usage: $0 [--archive] [--bring-back FOLDER] [--env NAME=VALUE]... [--file PATH]... RELEASE [COMMAND] (for example trixie)}
 shift
 command=${*:-bash scripts/test.sh}
@@ -104,25 +107,27 @@ mount --bind "$cache/apt-$release" "$root/var/cache/apt/archives"
 mkdir -p "$root/var/cache/apt/archives/partial"
 mkdir -p "$root$cache"
 mount --bind "$cache" "$root$cache"
-for file in "${files[@]}"; do
-    mkdir -p "$root$(dirname "$file")"
-    touch "$root$file"
-    mount --bind -o ro "$file" "$root$file"
-done
-
 if $from_archive; then
     mkdir "$root/root/bandit-manchot"
     git archive HEAD | tar -x -C "$root/root/bandit-manchot"
 else
     git clone -q --no-hardlinks "$PWD" "$root/root/bandit-manchot"
 fi
+for file in "${files[@]}"; do
+    mkdir -p "$root$(dirname "$file")"
+    touch "$root$file"
+    mount --bind -o ro "$file" "$root$file"
+done
 
 echo "== $release: $command"
 chroot "$root" /usr/bin/env -i HOME=/root PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
     LANG=C.UTF-8 TERM=dumb CI="${CI:-}" BANDIT_CACHE="$cache" \
     "${environment[@]}" bash -c "cd /root/bandit-manchot && $command"
 if [[ -n $bring_back ]]; then
+    # Copied beside it first, so that a failed copy leaves the old folder.
+    rm -rf "$bring_back.brought"
+    cp -a "$root/root/bandit-manchot/$bring_back" "$bring_back.brought"
     rm -rf "$bring_back"
-    cp -a "$root/root/bandit-manchot/$bring_back" "$bring_back"
+    mv "$bring_back.brought" "$bring_back"
 fi
 echo "== $release: passed"

@@ -23,8 +23,8 @@ SetDateSave off
 
 !ifdef SIGN
     ; The installer, and the uninstaller it writes, signed as they are made.
-    !finalize '${SIGN} "%1"'
-    !uninstfinalize '${SIGN} "%1"'
+    !finalize '"${SIGN}" "%1"' = 0
+    !uninstfinalize '"${SIGN}" "%1"' = 0
 !endif
 
 ; Highest: an administrator may choose all users; anyone else installs for
@@ -35,11 +35,10 @@ SetDateSave off
 !define MULTIUSER_INSTALLMODE_DEFAULT_CURRENTUSER
 !define MULTIUSER_USE_PROGRAMFILES64
 !define MULTIUSER_INSTALLMODE_INSTDIR "Bandit Manchot"
-; The uninstaller finds which of the two it removes from where its entry is.
+; Installed once already, it offers the same choice again.
 !define MULTIUSER_INSTALLMODE_DEFAULT_REGISTRY_KEY "${UNINSTALL_KEY}"
 !define MULTIUSER_INSTALLMODE_DEFAULT_REGISTRY_VALUENAME "InstallLocation"
-!define MULTIUSER_INIT_TEXT_ADMINREQUIRED "L’installation de $(^Name) demande les droits d’administrateur."
-!define MULTIUSER_INIT_TEXT_POWERREQUIRED "L’installation de $(^Name) demande les droits d’administrateur."
+!define MULTIUSER_INSTALLMODE_FUNCTION KeepFolderFromCommandLine
 !define MULTIUSER_INIT_TEXT_ALLUSERSNOTPOSSIBLE "Votre compte n’a pas les droits nécessaires pour installer $(^Name) pour tous les utilisateurs de cet ordinateur."
 !include "MultiUser.nsh"
 !include "MUI2.nsh"
@@ -70,18 +69,29 @@ VIAddVersionKey /LANG=1036 "LegalCopyright" "Licence MIT"
 !insertmacro MUI_UNPAGE_INSTFILES
 !insertmacro MUI_LANGUAGE "French"
 
+; Each choice of users sets its own folder; a folder given with /D= stays.
+Var FolderFromCommandLine
+Function KeepFolderFromCommandLine
+    StrCmp $FolderFromCommandLine "" +2
+        StrCpy $INSTDIR $FolderFromCommandLine
+FunctionEnd
+
 Function .onInit
     SetRegView 64
-    ; The choice of users sets its own folder; /D= comes first.
-    StrCpy $0 $INSTDIR
+    StrCpy $FolderFromCommandLine $INSTDIR
     !insertmacro MULTIUSER_INIT
-    StrCmp $0 "" +2
-        StrCpy $INSTDIR $0
 FunctionEnd
 
 Function un.onInit
     SetRegView 64
     !insertmacro MULTIUSER_UNINIT
+    ; It removes the installation it stands in, whichever else there is.
+    ReadRegStr $0 HKLM "${UNINSTALL_KEY}" "InstallLocation"
+    ${If} $0 == $INSTDIR
+        Call un.MultiUser.InstallMode.AllUsers
+    ${Else}
+        Call un.MultiUser.InstallMode.CurrentUser
+    ${EndIf}
 FunctionEnd
 
 Section "Programme" Program

@@ -64,6 +64,10 @@ echo "== unpacking $(basename "$dsc") with Debian's patches" >&2
 dpkg-source --no-check -x "$dsc" "$work/src" >&2
 
 rm -rf "$prefix"
+# The time stamps Qt's build writes into its DLLs are its source's, whatever
+# the program's build asks for.
+SOURCE_DATE_EPOCH=$(dpkg-parsechangelog -l "$work/src/debian/changelog" -STimestamp)
+export SOURCE_DATE_EPOCH
 echo "== configuring Qt $version for Windows into $prefix" >&2
 # The scratch folder's name stays out of the DLLs.
 cmake -G Ninja -S "$work/src" -B "$work/build" \

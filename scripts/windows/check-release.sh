@@ -9,8 +9,9 @@
 # Windows builds are made on Debian 13: elsewhere it runs in a fresh root.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
-if [[ $(. /etc/os-release && echo "$VERSION_CODENAME") != trixie ]]; then
-    exec bash scripts/test-on.sh trixie "bash scripts/windows/check-release.sh"
+source scripts/windows/build-release.sh
+if ! on_windows_build_release; then
+    exec bash scripts/test-on.sh "$windows_build_release" "bash scripts/windows/check-release.sh"
 fi
 scripts/install-deps.sh windows
 scratch=$(mktemp -d)
@@ -18,14 +19,20 @@ trap 'rm -rf "$scratch"' EXIT
 SOURCE_DATE_EPOCH=$(git log -1 --format=%ct)
 export SOURCE_DATE_EPOCH
 
+# Builds the release files in a copy of the tree, and names them in $scratch/built.
+build() {
+    if ! bash "$1/scripts/package-windows.sh" --release-only >"$scratch/built" \
+            2>"$scratch/build.log"; then
+        tail -n 30 "$scratch/build.log" >&2
+        exit 1
+    fi
+}
 built=()
 for folder in one "a second, longer folder"; do
     mkdir -p "$scratch/$folder"
     git archive HEAD | tar -x -C "$scratch/$folder"
-    mapfile -t files < <(bash "$scratch/$folder/scripts/package-windows.sh" --release-only \
-                             2>"$scratch/build.log" | tail -n 2) \
-        || { tail -n 30 "$scratch/build.log" >&2; exit 1; }
-    built+=("${files[@]}")
+    build "$scratch/$folder"
+    mapfile -t -O "${#built[@]}" built < <(tail -n 2 "$scratch/built")
 done
 sha256sum "${built[@]}" | sed "s|$scratch/||"
 cmp "${built[0]}" "${built[2]}"
@@ -49,10 +56,9 @@ openssl pkcs12 -export -inkey "$keys/signer.key" -in "$keys/signer.pem" -certfil
     -passout "file:$keys/password" -out "$keys/signer.p12"
 
 second="$scratch/a second, longer folder"
-mapfile -t signed < <(WINDOWS_SIGNING_PKCS12="$keys/signer.p12" \
-    WINDOWS_SIGNING_PASSWORD_FILE="$keys/password" \
-    bash "$second/scripts/package-windows.sh" --release-only 2>"$scratch/build.log" | tail -n 2) \
-    || { tail -n 30 "$scratch/build.log" >&2; exit 1; }
+WINDOWS_SIGNING_PKCS12="$keys/signer.p12" WINDOWS_SIGNING_PASSWORD_FILE="$keys/password" \
+    build "$second"
+mapfile -t signed < <(tail -n 2 "$scratch/built")
 verify() {
     osslsigncode verify -CAfile "$keys/ca.pem" -in "$1" >"$scratch/verify.log" 2>&1
 }

@@ -14,4 +14,5 @@ rm -f "$signed"
 osslsigncode sign -pkcs12 "$WINDOWS_SIGNING_PKCS12" -readpass "$WINDOWS_SIGNING_PASSWORD_FILE" \
     -h sha256 -n "Bandit Manchot et Horloge Numérique" "${timestamp[@]}" \
     -in "$file" -out "$signed" >/dev/null
-mv "$signed" "$file"
+# Written over, so that the file keeps its mode.
+cat "$signed" >"$file"

@@ -32,19 +32,18 @@ PREFIX = os.environ.get("WINEPREFIX", "")
 DRIVE_C = os.path.join(PREFIX, "drive_c")
 PROFILE = os.path.join(DRIVE_C, "users", getpass.getuser())
 SHORTCUT_NAME = "Bandit Manchot et Horloge Numérique.lnk"
-UNINSTALL_KEY = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\fr.banditmanchot.banditmanchot"
+UNINSTALL_KEY = ("Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\"
+                 "fr.banditmanchot.banditmanchot")
 # Where each way of installing puts the program, its shortcut and its entry.
 INSTALLS = {
     "for the current user": {
         "arguments": (), "registry": "HKCU",
         "folder": os.path.join(PROFILE, "AppData", "Local", "Programs", "Bandit Manchot"),
-        "windows_folder": "C:\\\\users\\\\%s\\\\AppData\\\\Local\\\\Programs" % getpass.getuser(),
         "shortcuts": os.path.join(PROFILE, "AppData", "Roaming", "Microsoft", "Windows",
                                   "Start Menu", "Programs")},
     "for all users": {
         "arguments": ("/AllUsers",), "registry": "HKLM",
         "folder": os.path.join(DRIVE_C, "Program Files", "Bandit Manchot"),
-        "windows_folder": "C:\\\\Program Files",
         "shortcuts": os.path.join(DRIVE_C, "ProgramData", "Microsoft", "Windows", "Start Menu",
                                   "Programs")},
 }
@@ -97,6 +96,18 @@ def screenshot(window, name):
 
 
 SCREENSHOTS = os.environ.get("E2E_SCREENSHOTS") or tempfile.mkdtemp(prefix="wine-shots-")
+
+
+def as_written_in_the_registry(folder):
+    """A folder of drive C: as a Windows path in regedit's export, whose
+    backslashes are doubled."""
+    return "C:\\\\" + os.path.relpath(folder, DRIVE_C).replace("/", "\\\\")
+
+
+def as_windows(version):
+    """Makes the prefix say it is that Windows."""
+    if wine("winecfg", "/v", version) != 0:
+        raise RuntimeError("winecfg could not make the prefix " + version)
 
 
 def menu_bar_colour(shot):
@@ -157,7 +168,7 @@ class WineWindowTest(unittest.TestCase):
         wait_for(lambda: window_id("^Aide$") is None, "the help window to close")
 
     def unpacked_and_played(self, version):
-        wine("winecfg", "/v", version)
+        as_windows(version)
         folder = tempfile.mkdtemp(prefix="unpacked-", dir=DRIVE_C)
         with zipfile.ZipFile(ZIP) as archive:
             archive.extractall(folder)
@@ -167,8 +178,9 @@ class WineWindowTest(unittest.TestCase):
         self.end_with_fin(program, window)
         self.assertEqual(menu_bar_colour(shot), MENU_BARS[version], shot)
 
-    def installed_played_and_uninstalled(self, version, how):
-        wine("winecfg", "/v", version)
+    def install(self, how):
+        """Installs silently this way; checks the shortcut and the uninstall
+        entry, and returns the shortcut's path."""
         install = INSTALLS[how]
         shortcut = os.path.join(install["shortcuts"], SHORTCUT_NAME)
         self.assertEqual(wine(INSTALLER, "/S", *install["arguments"]), 0)
@@ -176,24 +188,41 @@ class WineWindowTest(unittest.TestCase):
         entry = uninstall_entry(install["registry"])
         for value in ('"DisplayName"="Bandit Manchot et Horloge Numérique"',
                       '"DisplayVersion"="1.0.0"', '"Publisher"="',
-                      '"DisplayIcon"="%s\\\\Bandit Manchot\\\\bandit-manchot.exe,0"'
-                      % install["windows_folder"], '"EstimatedSize"=dword:'):
+                      '"DisplayIcon"="%s\\\\bandit-manchot.exe,0"'
+                      % as_written_in_the_registry(install["folder"]), '"EstimatedSize"=dword:'):
             self.assertIn(value, entry)
-        other = {"HKCU": "HKLM", "HKLM": "HKCU"}[install["registry"]]
-        self.assertIsNone(uninstall_entry(other))
+        return shortcut
 
-        program, window = self.start(os.path.join(install["folder"], "bandit-manchot.exe"))
-        self.play_to_a_win_and_open_help(window)
-        screenshot(window, "installed-%s-%s" % (version, install["registry"]))
-        self.end_with_fin(program, window)
-
-        uninstaller = os.path.join(install["folder"], "uninstall.exe")
-        self.assertEqual(wine(uninstaller, "/S"), 0)
+    def uninstall(self, how, shortcut):
+        """Uninstalls silently as the entry says; nothing may be left."""
+        install = INSTALLS[how]
+        self.assertEqual(wine(os.path.join(install["folder"], "uninstall.exe"), "/S"), 0)
         left = [os.path.join(top, name) for top, folders, files in os.walk(install["folder"])
                 for name in folders + files]
         self.assertFalse(os.path.exists(install["folder"]), left)
         self.assertFalse(os.path.exists(shortcut))
         self.assertIsNone(uninstall_entry(install["registry"]))
+
+    def installed_played_and_uninstalled(self, version, how):
+        as_windows(version)
+        # The other way installed beside it stays whole when this one goes.
+        other = next(way for way in INSTALLS if way != how)
+        other_shortcut = self.install(other)
+        shortcut = self.install(how)
+
+        folder = INSTALLS[how]["folder"]
+        program, window = self.start(os.path.join(folder, "bandit-manchot.exe"))
+        self.play_to_a_win_and_open_help(window)
+        shot = screenshot(window, "installed-%s-%s" % (version, INSTALLS[how]["registry"]))
+        self.end_with_fin(program, window)
+        self.assertEqual(menu_bar_colour(shot), MENU_BARS[version], shot)
+
+        self.uninstall(how, shortcut)
+        other_program = os.path.join(INSTALLS[other]["folder"], "bandit-manchot.exe")
+        self.assertTrue(os.path.isfile(other_program), other_program)
+        self.assertTrue(os.path.isfile(other_shortcut))
+        self.assertIsNotNone(uninstall_entry(INSTALLS[other]["registry"]))
+        self.uninstall(other, other_shortcut)
 
 
 # One test for each Windows, and for each way of installing on it.
