@@ -78,7 +78,8 @@ if verify "$unsigned"; then
     echo "an unsigned program verified" >&2
     exit 1
 fi
-# Signing also fills in the header's checksum, which an unsigned program leaves 0.
+# Signing also fills in the header's checksum, which an unsigned program
+# leaves 0, and pads the program to whole 8 bytes before the signature.
 osslsigncode remove-signature -in "$program" -out "$scratch/removed.exe" >/dev/null
 python3 - "$scratch/removed.exe" "$unsigned" <<'EOF_PYTHON'
 import struct
@@ -92,7 +93,9 @@ def without_checksum(path):
     return data
 
 
-if without_checksum(sys.argv[1]) != without_checksum(sys.argv[2]):
+removed, unsigned = (without_checksum(path) for path in sys.argv[1:])
+padding = removed[len(unsigned):]
+if removed[:len(unsigned)] != unsigned or len(padding) >= 8 or any(padding):
     sys.exit("the signed program is not the unsigned one but for its signature")
 EOF_PYTHON
 echo "signed: the program, the installer and its uninstaller verify; an unsigned program does not"
