@@ -13,8 +13,9 @@
 # runs itself in a fresh Debian 13 root (scripts/test-on.sh) on this tree's
 # HEAD, and brings build-windows/ back here.
 #
-# The files are the same byte for byte whenever the same commit is built:
-# every time stamp in them is SOURCE_DATE_EPOCH, the commit's time unless set.
+# The same commit, built with the same Qt for Windows, makes the same files
+# byte for byte: every time stamp in them is SOURCE_DATE_EPOCH, the commit's
+# time unless set.
 #
 # The publisher is a placeholder until whoever distributes it sets it; the
 # program, the installer and the uninstaller are signed when a key is given:
