@@ -7,7 +7,7 @@ set -euo pipefail
 
 build=(g++ make cmake qt6-base-dev qt6-base-private-dev qt6-svg-dev)
 run=(libqt6svg6 fonts-liberation libcanberra0 libcanberra-pulse sound-theme-freedesktop)
-package=(dpkg-dev file lintian appstream git)
+package=(build-essential lintian blhc)
 test=(xvfb xauth fonts-dejavu-core desktop-file-utils appstream clang-format
       openbox xdotool x11-utils imagemagick dbus-daemon at-spi2-core python3 python3-pyatspi
       weston qt6-wayland qt6ct orca speech-dispatcher-espeak-ng pulseaudio)
@@ -22,7 +22,7 @@ windows=(g++-mingw-w64-x86-64-posix ninja-build dpkg-dev wine wine64 nsis zip un
 case "${1:-}" in
     run) wanted=("${build[@]}" "${run[@]}") ;;
     test) wanted=("${build[@]}" "${run[@]}" "${test[@]}") ;;
-    package) wanted=("${build[@]}" "${package[@]}") ;;
+    package) wanted=("${package[@]}") ;;
     windows) wanted=("${build[@]}" "${windows[@]}") ;;
     *) echo "usage: $0 run|test|package|windows" >&2; exit 2 ;;
 esac

@@ -1,34 +1,56 @@
 #!/usr/bin/env bash
-# Builds the Debian package in build-package/ and checks it with this
-# release's own lintian, where any error or warning fails, and its installed
-# tree with appstreamcli as strictly as the tests check the metainfo. Prints the package's path
-# last. The maintainer is a placeholder until whoever distributes the
-# package sets it: DEB_MAINTAINER="Name <address>" scripts/package.sh
+# Builds the Debian source package and, from it, the program's package and
+# its debug symbols' (-dbgsym), with dpkg-buildpackage on a copy of the tree
+# in build-package/. Given an architecture (arm64, armhf), cross-builds for
+# it with Debian's cross toolchain and that architecture's Qt.
+#   scripts/package.sh [ARCHITECTURE]
+# As root it installs what the build needs. The release's lintian checks the
+# .changes (source and packages), where any error or warning fails; blhc
+# checks the build log for compiler calls without the release's flags; and
+# appstreamcli validates the package's tree as strictly as the tests check
+# the metainfo. Prints the paths of the .changes and the packages last.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+build_arch=$(dpkg --print-architecture)
+host_arch=${1:-$build_arch}
+cross=()
+[[ $host_arch == "$build_arch" ]] || cross=(-a "$host_arch" -P cross)
+
 scripts/install-deps.sh package
-# The same commit makes the same package, wherever and whenever it is built.
-if [[ -z ${SOURCE_DATE_EPOCH:-} ]]; then
-    SOURCE_DATE_EPOCH=$(git log -1 --format=%ct 2>/dev/null || stat -c %Y CMakeLists.txt)
+if [[ ${#cross[@]} -gt 0 ]] && ! dpkg --print-foreign-architectures | grep -qx "$host_arch"; then
+    dpkg --add-architecture "$host_arch"
+    apt-get update -q
 fi
-export SOURCE_DATE_EPOCH
-# Built with the release's own hardening and optimisation flags.
-eval "$(DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --export=sh)"
-export CXXFLAGS="$CPPFLAGS $CXXFLAGS"
+if ! dpkg-checkbuilddeps "${cross[@]}" 2>/dev/null; then
+    export DEBIAN_FRONTEND=noninteractive
+    [[ ${#cross[@]} -eq 0 ]] || apt-get install -y -q --no-install-recommends \
+        "crossbuild-essential-$host_arch"
+    apt-get build-dep -y -q "${cross[@]}" ./ || { apt-get update -q && apt-get build-dep -y -q "${cross[@]}" ./; }
+fi
+
+# dpkg-buildpackage writes beside the tree it builds: a copy of this one,
+# without its builds and history, whose name carries the version.
+version=$(dpkg-parsechangelog -S Version)
+source_dir=build-package/bandit-manchot-$version
 rm -rf build-package
-maintainer=()
-[[ -z ${DEB_MAINTAINER:-} ]] || maintainer=("-DDEB_MAINTAINER=$DEB_MAINTAINER")
-cmake --preset package "${maintainer[@]}" >/dev/null
-cmake --build --preset package
-rm -f build-package/bandit-manchot_*.deb
-(cd build-package && cpack -G DEB >/dev/null)
-deb=$(echo build-package/bandit-manchot_*.deb)
-lintian --fail-on error,warning --display-info "$deb" >&2
+mkdir -p "$source_dir"
+find . -mindepth 1 -maxdepth 1 ! -name .git ! -name 'build*' -print0 \
+    | tar -c --null -T - | tar -x -C "$source_dir"
+log=$PWD/build-package/build.log
+(cd "$source_dir" && dpkg-buildpackage -us -uc "${cross[@]}") >"$log" 2>&1 \
+    || { tail -n 50 "$log" >&2; echo "$0: dpkg-buildpackage failed; the whole log is $log" >&2; exit 1; }
+
+changes=build-package/bandit-manchot_${version}_$host_arch.changes
+lintian --pedantic --fail-on error,warning --display-info "$changes" >&2
+blhc --bindnow "$log" >&2
+
 # lintian reports any AppStream finding as one and the same hint, which the
 # package overrides for the missing home page: the package's tree is
 # validated here, where any other finding fails.
+deb=build-package/bandit-manchot_${version}_$host_arch.deb
 tree=$(mktemp -d)
 dpkg-deb -x "$deb" "$tree"
 cmake -DAPPSTREAMCLI="$(command -v appstreamcli)" -DTREE="$tree" -P tests/check_metainfo.cmake >&2
 rm -rf "$tree"
-echo "$deb"
+echo "$changes"
+ls build-package/*.dsc build-package/*.deb

@@ -16,8 +16,7 @@ set(desktop "${root}/share/applications/${APP_ID}.desktop")
 foreach(path "${root}/games/bandit-manchot" "${desktop}"
         "${root}/share/metainfo/${APP_ID}.metainfo.xml"
         "${hicolor}/scalable/apps/${APP_ID}.svg"
-        "${root}/share/man/man6/bandit-manchot.6.gz" "${root}/share/man/fr/man6/bandit-manchot.6.gz"
-        "${root}/share/doc/bandit-manchot/copyright" "${root}/share/doc/bandit-manchot/changelog.gz")
+        "${root}/share/man/man6/bandit-manchot.6" "${root}/share/man/fr/man6/bandit-manchot.6")
     if(NOT EXISTS "${path}")
         message(FATAL_ERROR "missing: ${path}")
     endif()
