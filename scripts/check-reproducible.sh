@@ -1,20 +1,24 @@
 #!/usr/bin/env bash
-# Builds the Debian package of HEAD twice, from two copies of the tree in two
-# folders of different names, with SOURCE_DATE_EPOCH from the commit; fails
-# unless the two packages are the same byte for byte. Prints both checksums.
+# Builds the Debian packages twice, from two copies of the tree in two folders
+# of different names (dpkg-buildpackage takes the time stamp from
+# debian/changelog); fails unless the source package, the program's package
+# and its debug symbols' are the same byte for byte. Prints their checksums.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
-SOURCE_DATE_EPOCH=$(git log -1 --format=%ct)
-export SOURCE_DATE_EPOCH
-debs=()
+builds=()
 for folder in one "a second, longer folder"; do
     mkdir -p "$scratch/$folder"
-    git archive HEAD | tar -x -C "$scratch/$folder"
-    deb=$(bash "$scratch/$folder/scripts/package.sh" 2>/dev/null | tail -n 1)
-    debs+=("$scratch/$folder/$deb")
+    find . -mindepth 1 -maxdepth 1 ! -name .git ! -name 'build*' -print0 \
+        | tar -c --null -T - | tar -x -C "$scratch/$folder"
+    bash "$scratch/$folder/scripts/package.sh" >/dev/null 2>&1 \
+        || { echo "$0: the package did not build in $folder" >&2; exit 1; }
+    builds+=("$scratch/$folder/build-package")
 done
-sha256sum "${debs[@]}" | sed "s|$scratch/||"
-cmp "${debs[@]}"
-echo "reproducible: both builds made the same package"
+for file in "${builds[0]}"/*.dsc "${builds[0]}"/*.tar.xz "${builds[0]}"/*.deb; do
+    name=${file##*/}
+    sha256sum "$file" "${builds[1]}/$name" | sed "s|$scratch/||"
+    cmp "$file" "${builds[1]}/$name"
+done
+echo "reproducible: both builds made the same packages"

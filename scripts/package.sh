@@ -6,7 +6,7 @@
 #   scripts/package.sh [ARCHITECTURE]
 # As root it installs what the build needs. The release's lintian checks the
 # .changes (source and packages), where any error or warning fails; blhc
-# checks the build log for compiler calls without the release's flags; and
+# checks a native build's log for compiler calls without the release's flags; and
 # appstreamcli validates the package's tree as strictly as the tests check
 # the metainfo. Prints the paths of the .changes and the packages last.
 set -euo pipefail
@@ -14,7 +14,7 @@ cd "$(dirname "$0")/.."
 build_arch=$(dpkg --print-architecture)
 host_arch=${1:-$build_arch}
 cross=()
-[[ $host_arch == "$build_arch" ]] || cross=(-a "$host_arch" -P cross)
+[[ $host_arch == "$build_arch" ]] || cross=(-a "$host_arch" -Pcross)
 
 scripts/install-deps.sh package
 if [[ ${#cross[@]} -gt 0 ]] && ! dpkg --print-foreign-architectures | grep -qx "$host_arch"; then
@@ -29,20 +29,25 @@ if ! dpkg-checkbuilddeps "${cross[@]}" 2>/dev/null; then
 fi
 
 # dpkg-buildpackage writes beside the tree it builds: a copy of this one,
-# without its builds and history, whose name carries the version.
+# without its builds and history, whose name carries the version. Each
+# architecture's files stay until that architecture is built again.
 version=$(dpkg-parsechangelog -S Version)
 source_dir=build-package/bandit-manchot-$version
-rm -rf build-package
+rm -rf "$source_dir" build-package/*_"$host_arch".* build-package/build-"$host_arch".log
 mkdir -p "$source_dir"
 find . -mindepth 1 -maxdepth 1 ! -name .git ! -name 'build*' -print0 \
     | tar -c --null -T - | tar -x -C "$source_dir"
-log=$PWD/build-package/build.log
+log=$PWD/build-package/build-$host_arch.log
 (cd "$source_dir" && dpkg-buildpackage -us -uc "${cross[@]}") >"$log" 2>&1 \
     || { tail -n 50 "$log" >&2; echo "$0: dpkg-buildpackage failed; the whole log is $log" >&2; exit 1; }
 
 changes=build-package/bandit-manchot_${version}_$host_arch.changes
 lintian --pedantic --fail-on error,warning --display-info "$changes" >&2
-blhc --bindnow "$log" >&2
+# A cross build's log also holds the icon renderer built for this machine
+# and moc's calls of the cross compiler's preprocessor, which blhc takes for
+# the package's own compilations: the package's sources are built alike
+# for every architecture, and blhc reads the native build.
+[[ ${#cross[@]} -gt 0 ]] || blhc --bindnow "$log" >&2
 
 # lintian reports any AppStream finding as one and the same hint, which the
 # package overrides for the missing home page: the package's tree is
@@ -53,4 +58,4 @@ dpkg-deb -x "$deb" "$tree"
 cmake -DAPPSTREAMCLI="$(command -v appstreamcli)" -DTREE="$tree" -P tests/check_metainfo.cmake >&2
 rm -rf "$tree"
 echo "$changes"
-ls build-package/*.dsc build-package/*.deb
+ls build-package/*.dsc build-package/*_"$host_arch".deb
