@@ -29,10 +29,6 @@ function(render_png svg size output)
         VERBATIM)
 endfunction()
 
-function(render_icon_png size output)
-    render_png("${APP_ICON_SVG}" ${size} "${output}")
-endfunction()
-
 # One PNG a size, laid out as the hicolor theme wants them.
 # The windows carry the sizes up to 64 px: title bars and task bars draw
 # their icon no larger at 200 %, and every size more is sent to the window
@@ -43,7 +39,7 @@ set(APP_ICON_PNGS)
 set(APP_WINDOW_ICON_PNGS)
 foreach(size IN LISTS APP_ICON_SIZES)
     set(png "${APP_ICON_DIR}/${size}x${size}/${APP_ID}.png")
-    render_icon_png(${size} "${png}")
+    render_png("${APP_ICON_SVG}" ${size} "${png}")
     list(APPEND APP_ICON_PNGS "${png}")
     if(size LESS_EQUAL 64)
         list(APPEND APP_WINDOW_ICON_PNGS "${png}")

@@ -18,7 +18,7 @@ private slots:
 void TestApplication::namesItself()
 {
     QCOMPARE(QCoreApplication::applicationName(), QStringLiteral("bandit-manchot"));
-    QCOMPARE(QCoreApplication::applicationVersion(), QStringLiteral("1.0.0"));
+    QCOMPARE(QCoreApplication::applicationVersion(), QStringLiteral(CHANGELOG_VERSION));
     QCOMPARE(QGuiApplication::desktopFileName(), QStringLiteral("fr.banditmanchot.banditmanchot"));
     QCOMPARE(QCoreApplication::organizationName(), QString());
 }

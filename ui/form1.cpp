@@ -1,6 +1,7 @@
 #include "form1.h"
 
 #include "announcer.h"
+#include "applicationidentity.h"
 #include "clockdisplay.h"
 #include "desktopbell.h"
 #include "fittedlabel.h"
@@ -29,7 +30,7 @@ Form1::Form1(Spin::Draw draw, Spin::Beep beep)
     : m_spin(m_counters, m_view, std::move(draw), std::move(beep))
 {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Bandit Manchot et Horloge Numérique"));
+    setWindowTitle(QStringLiteral(APP_DISPLAY_NAME));
 
     auto *client = new QWidget(this);
     client->setPalette(LightPalette());

@@ -32,6 +32,9 @@ PREFIX = os.environ.get("WINEPREFIX", "")
 DRIVE_C = os.path.join(PREFIX, "drive_c")
 PROFILE = os.path.join(DRIVE_C, "users", getpass.getuser())
 SHORTCUT_NAME = "Bandit Manchot et Horloge Numérique.lnk"
+# The release, as the changelog's first entry names it.
+with open(os.path.join(os.path.dirname(__file__), "..", "..", "debian", "changelog")) as changelog:
+    RELEASE = re.match(r"\S+ \(([^)]+)\)", changelog.readline()).group(1)
 UNINSTALL_KEY = ("Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\"
                  "fr.banditmanchot.banditmanchot")
 # Where each way of installing puts the program, its shortcut and its entry.
@@ -172,7 +175,7 @@ class WineWindowTest(unittest.TestCase):
         self.assertTrue(os.path.isfile(shortcut), shortcut)
         entry = uninstall_entry(install["registry"])
         for value in ('"DisplayName"="Bandit Manchot et Horloge Numérique"',
-                      '"DisplayVersion"="1.0.0"', '"Publisher"="',
+                      '"DisplayVersion"="%s"' % RELEASE, '"Publisher"="',
                       '"DisplayIcon"="%s\\\\bandit-manchot.exe,0"'
                       % as_written_in_the_registry(install["folder"]), '"EstimatedSize"=dword:'):
             self.assertIn(value, entry)
