@@ -47,12 +47,9 @@ if ! command -v debootstrap >/dev/null; then
              apt-get install -y -q --no-install-recommends debootstrap; }
 fi
 
-# The first Debian archive (and security archive) this machine's apt reads.
-repository() {
-    apt-get indextargets --format '$(LABEL) $(REPO_URI)' | awk -v label="$1" '$1 == label { print $2; exit }'
-}
-mirror=$(repository Debian)
-security=$(repository Debian-Security)
+source scripts/debian-archives.sh
+archives=$(debian_archives "$release")
+mirror=${archives%% *}
 [[ -n $mirror ]] || { echo "$0: no Debian archive in this machine's apt sources" >&2; exit 1; }
 
 mkdir -p "$cache/apt-$release"
@@ -88,11 +85,7 @@ tar -C "$root" -xf "$base"
 # mktemp made the root for its owner alone; a system's / is everyone's.
 chmod 0755 "$root"
 
-{
-    echo "deb $mirror $release main"
-    echo "deb $mirror $release-updates main"
-    [[ -z $security ]] || echo "deb $security $release-security main"
-} >"$root/etc/apt/sources.list"
+sed 's/^/deb /; s/$/ main/' <<<"$archives" >"$root/etc/apt/sources.list"
 cp /etc/resolv.conf "$root/etc/resolv.conf" 2>/dev/null || true
 # Packages downloaded once stay for the next run.
 rm -f "$root/etc/apt/apt.conf.d/docker-clean"

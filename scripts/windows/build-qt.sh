@@ -10,6 +10,8 @@
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 source=$(cd "$here/../.." && pwd)
+# shellcheck source=../debian-archives.sh
+. "$source/scripts/debian-archives.sh"
 cache=${BANDIT_CACHE:-/var/cache/bandit-manchot}
 toolchain="$source/packaging/windows/mingw-w64.cmake"
 options_file="$source/packaging/windows/qt-configure-options"
@@ -36,16 +38,8 @@ if [[ -z $dsc ]]; then
     scratch+=("$apt_dir")
     codename=$(. /etc/os-release && echo "$VERSION_CODENAME")
     keyring=/usr/share/keyrings/debian-archive-keyring.gpg
-    apt-get indextargets --format '$(LABEL) $(REPO_URI)' | sort -u | while read -r label uri; do
-        case $label in
-            Debian) suites="$codename $codename-updates" ;;
-            Debian-Security) suites="$codename-security" ;;
-            *) continue ;;
-        esac
-        for suite in $suites; do
-            echo "deb-src [signed-by=$keyring] $uri $suite main"
-        done
-    done >"$apt_dir/sources.list"
+    debian_archives "$codename" | sed "s|^|deb-src [signed-by=$keyring] |; s|\$| main|" \
+        >"$apt_dir/sources.list"
     grep -q . "$apt_dir/sources.list" \
         || { echo "$0: no Debian archive in this machine's apt sources" >&2; exit 1; }
     mkdir -p "$apt_dir/parts" "$apt_dir/lists/partial"
