@@ -5,7 +5,7 @@
 # As root it uses apt-get; otherwise it prints the command to run and fails.
 set -euo pipefail
 
-build=(g++ make cmake qt6-base-dev qt6-base-private-dev qt6-svg-dev)
+build=(g++ make cmake qt6-base-dev qt6-base-private-dev qt6-svg-dev libcanberra-dev)
 run=(libqt6svg6 fonts-liberation libcanberra0 libcanberra-pulse sound-theme-freedesktop)
 package=(build-essential lintian blhc)
 test=(xvfb xauth fonts-dejavu-core desktop-file-utils appstream clang-format

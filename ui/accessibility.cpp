@@ -1,18 +1,12 @@
 #include "accessibility.h"
 
+#include "winpicture.h"
+
 #include <QAccessibleWidget>
-#include <QWidget>
 
 QAccessibleInterface *ProgramAccessibility(const QString &className, QObject *object)
 {
-    if (!object->isWidgetType())
-        return nullptr;
-    auto *widget = static_cast<QWidget *>(object);
-    if (className == QLatin1String("WinPicture"))
-        return new QAccessibleWidget(widget, QAccessible::Graphic);
-    if (className == QLatin1String("AnnouncementBar"))
-        return new QAccessibleWidget(widget, QAccessible::StatusBar);
-    if (className == QLatin1String("Announcement"))
-        return new QAccessibleWidget(widget, QAccessible::Notification);
+    if (className == QLatin1String(WinPicture::staticMetaObject.className()))
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Graphic);
     return nullptr;
 }

@@ -4,8 +4,7 @@ class QAccessibleInterface;
 class QObject;
 class QString;
 
-// What screen readers are told the program's own kinds of widget are, which
-// Qt takes for plain widgets (empty fillers): the win picture is an image,
-// and the announcer's widgets a status bar and the notification inside it.
-// Installed once for the whole program.
+// What screen readers are told the win picture is, which Qt takes for a
+// plain widget (an empty filler): an image. Installed once for the whole
+// program.
 QAccessibleInterface *ProgramAccessibility(const QString &className, QObject *object);

@@ -7,11 +7,11 @@ class QWidget;
 
 // Has screen readers say a text once, as the outcome of what the focused
 // control has just done, while the focus stays where it is. Qt 6.8 and later
-// announce it. Before them, Qt has no announcement, and what Orca presents
-// of its own accord is a notification that shows: the text is shown, to the
-// accessibility bus alone, as a notification inside a status bar of one
-// pixel that nobody sees (inside a status bar, Orca says the text without
-// the word "notification").
+// announce it (announcer_event.cpp). Before them, Qt has no announcement, and
+// what Orca presents of its own accord is a notification that shows
+// (announcer_notification.cpp): the text is shown, to the accessibility bus
+// alone, as a notification inside a status bar of one pixel that nobody sees
+// (inside a status bar, Orca says the text without the word "notification").
 class Announcer : public QObject
 {
     Q_OBJECT
@@ -20,7 +20,4 @@ public:
     explicit Announcer(QWidget *window);
 
     void Announce(QWidget *source, const QString &text);
-
-private:
-    QWidget *m_notification = nullptr; // before Qt 6.8
 };

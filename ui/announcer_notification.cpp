@@ -1,24 +1,12 @@
 #include "announcer.h"
 
 #include <QAccessible>
+#include <QAccessibleWidget>
 #include <QWidget>
 
-#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+namespace {
 
-Announcer::Announcer(QWidget *window)
-    : QObject(window)
-{}
-
-void Announcer::Announce(QWidget *source, const QString &text)
-{
-    QAccessibleAnnouncementEvent announcement(source, text);
-    QAccessible::updateAccessibility(&announcement);
-}
-
-#else
-
-// What screen readers are told these are, by their class names: see
-// ui/accessibility.cpp.
+// A status bar of one pixel, which holds the notification.
 class AnnouncementBar : public QWidget
 {
     Q_OBJECT
@@ -35,25 +23,38 @@ public:
     using QWidget::QWidget;
 };
 
+// What screen readers are told these two are; Qt takes them for plain
+// widgets.
+QAccessibleInterface *AnnouncementAccessibility(const QString &className, QObject *object)
+{
+    if (className == QLatin1String(AnnouncementBar::staticMetaObject.className()))
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::StatusBar);
+    if (className == QLatin1String(Announcement::staticMetaObject.className()))
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Notification);
+    return nullptr;
+}
+
+} // namespace
+
 Announcer::Announcer(QWidget *window)
     : QObject(window)
 {
+    QAccessible::installFactory(AnnouncementAccessibility);
     auto *bar = new AnnouncementBar(window);
     bar->setGeometry(0, 0, 1, 1);
     bar->setFocusPolicy(Qt::NoFocus);
-    m_notification = new Announcement(bar);
-    m_notification->setGeometry(0, 0, 1, 1);
+    auto *notification = new Announcement(bar);
+    notification->setGeometry(0, 0, 1, 1);
     // Hidden until the first text: a notification shown at start would be read.
-    m_notification->hide();
+    notification->hide();
 }
 
 void Announcer::Announce(QWidget *, const QString &text)
 {
-    m_notification->hide();
-    m_notification->setAccessibleName(text);
-    m_notification->show();
+    auto *notification = parent()->findChild<Announcement *>();
+    notification->hide();
+    notification->setAccessibleName(text);
+    notification->show();
 }
 
-#include "announcer.moc"
-
-#endif
+#include "announcer_notification.moc"

@@ -3,15 +3,17 @@
 #include <QApplication>
 #include <QLibrary>
 
+#include <canberra.h>
+
 #include <condition_variable>
-#include <cstdint>
 #include <mutex>
 #include <thread>
 
 namespace {
 
 // libcanberra is loaded at run time, so that the program starts and beeps
-// (with the platform's beep) on a system without it.
+// (with the platform's beep) on a system without it; its header gives the
+// functions' types.
 class SoundContext
 {
 public:
@@ -42,11 +44,11 @@ public:
     }
 
 private:
-    using Create = int (*)(void **context);
-    using SetDriver = int (*)(void *context, const char *driver);
-    using OpenContext = int (*)(void *context);
-    using PlaySound = int (*)(void *context, std::uint32_t id, ...);
-    using Destroy = int (*)(void *context);
+    using Create = decltype(&ca_context_create);
+    using SetDriver = decltype(&ca_context_set_driver);
+    using OpenContext = decltype(&ca_context_open);
+    using PlaySound = decltype(&ca_context_play);
+    using Destroy = decltype(&ca_context_destroy);
 
     void Open()
     {
@@ -59,7 +61,7 @@ private:
         m_destroy = reinterpret_cast<Destroy>(m_library.resolve("ca_context_destroy"));
         if (!create || !setDriver || !open || !m_play || !m_destroy)
             return;
-        void *context = nullptr;
+        ca_context *context = nullptr;
         if (create(&context) != 0)
             return;
         // The sound server only: straight to the sound card, ALSA would
@@ -73,7 +75,7 @@ private:
 
     QLibrary m_library;
     bool m_opened = false;
-    void *m_context = nullptr;
+    ca_context *m_context = nullptr;
     PlaySound m_play = nullptr;
     Destroy m_destroy = nullptr;
 };
