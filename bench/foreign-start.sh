@@ -12,7 +12,7 @@ runs=${2:-8}
 version=$(dpkg-parsechangelog -S Version)
 native=$(mktemp -d)
 xvfb=
-trap 'kill "$xvfb" 2>/dev/null; cat "$native/stderr" >&2 2>/dev/null; rm -rf "$native"; apt-get purge -y -q "bandit-manchot:$arch" >/dev/null' EXIT
+trap 'kill "$xvfb" 2>/dev/null; cat "$native/stderr" >&2 2>/dev/null; rm -rf "$native"; apt-get purge -y -q --autoremove "bandit-manchot:$arch" >/dev/null' EXIT
 DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends \
     qemu-user xdotool "./build-package/bandit-manchot_${version}_$arch.deb" >/dev/null
 dpkg-deb -x "build-package/bandit-manchot_${version}_$(dpkg --print-architecture).deb" "$native"
@@ -21,7 +21,8 @@ Xvfb -displayfd 3 -screen 0 1920x1080x24 3>"$native/display" 2>/dev/null &
 xvfb=$!
 until [[ -s $native/display ]]; do sleep 0.1; done
 export DISPLAY=:$(cat "$native/display")
-emulator=qemu-$(dpkg-architecture -a "$arch" -q DEB_HOST_GNU_CPU 2>/dev/null)
+cpu=$(dpkg-architecture -a "$arch" -q DEB_HOST_GNU_CPU 2>/dev/null)
+emulator=qemu-${cpu:?no CPU known for $arch}
 
 # Milliseconds from exec to the main window shown, read every 20 ms; or
 # "failed" for a start that ended first (its messages follow the figures).
@@ -44,4 +45,6 @@ for ((run = 1; run <= runs; run++)); do
 done | awk -v arch="$arch" '$2 == "failed" { failed[$1]++; next } { sum[$1] += $2; runs[$1]++ }
     END { for (k in sum) printf "%s: %.0f ms to the window (mean of %d; %d failed to start)\n",
                                 k, sum[k] / runs[k], runs[k], failed[k]
-          printf "%s against native: %.1f\n", arch, sum[arch] / sum["native"] }'
+          if (runs[arch] && runs["native"])
+              printf "%s against native: %.1f\n", arch,
+                     (sum[arch] / runs[arch]) / (sum["native"] / runs["native"]) }'

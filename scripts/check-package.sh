@@ -5,8 +5,10 @@
 #       piuparts installs, removes and purges it in a fresh base of this
 #       release and fails on anything left behind
 #   scripts/check-package.sh ARCHITECTURE the cross-built package installed
-#       with that architecture's Qt, and played through qemu-user
-# Needs root: both install the package on this system, and remove it again.
+#       with that architecture's Qt, and played through qemu-user: a session
+#       of games with the keyboard, the clock, the date, Aide and Fin
+# Needs root: both install the package on this system, and remove it again
+# with what it brought.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 arch=${1:-$(dpkg --print-architecture)}
@@ -16,6 +18,9 @@ apt_install() {
     apt-get install -y -q --no-install-recommends "$@" >/dev/null \
         || { apt-get update -q && apt-get install -y -q --no-install-recommends "$@" >/dev/null; }
 }
+base=""
+trap 'apt-get purge -y -q --autoremove "bandit-manchot:$arch" >/dev/null 2>&1 || true
+      [[ -z $base ]] || rm -rf "$base"' EXIT
 
 if [[ $arch == "$(dpkg --print-architecture)" ]]; then
     apt_install autopkgtest piuparts
@@ -28,16 +33,16 @@ if [[ $arch == "$(dpkg --print-architecture)" ]]; then
     from_base=()
     if [[ -s $cached ]]; then
         base=$(mktemp -d /var/tmp/piuparts-base.XXXXXX)
-        trap 'rm -rf "$base"' EXIT
         tar -C "$base" -xf "$cached"
         from_base=(--existing-chroot="$base")
     fi
     piuparts --log-level=info "${from_base[@]}" --distribution="$release" \
         "build-package/bandit-manchot_${version}_$arch.deb"
 else
-    trap 'apt-get purge -y -q "bandit-manchot:$arch" >/dev/null' EXIT
+    # The desktop the play needs, as the test command has it.
+    scripts/install-deps.sh test
     apt_install qemu-user "./build-package/bandit-manchot_${version}_$arch.deb"
-    # A window, a game played with the keyboard, and Fin's status.
-    BANDIT_RUNNER="qemu-$(dpkg-architecture -a "$arch" -q DEB_HOST_GNU_CPU 2>/dev/null)" \
+    cpu=$(dpkg-architecture -a "$arch" -q DEB_HOST_GNU_CPU 2>/dev/null)
+    BANDIT_RUNNER="qemu-${cpu:?no CPU known for $arch}" \
         debian/tests/play RealWindowTest.test_a_session_of_play
 fi

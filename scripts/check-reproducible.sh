@@ -1,24 +1,23 @@
 #!/usr/bin/env bash
-# Builds the Debian packages twice, from two copies of the tree in two folders
-# of different names (dpkg-buildpackage takes the time stamp from
-# debian/changelog); fails unless the source package, the program's package
-# and its debug symbols' are the same byte for byte. Prints their checksums.
+# Builds the Debian packages once more, from the source package that
+# scripts/package.sh made in build-package/ (which it needs first), unpacked
+# in a folder of another name; dpkg-buildpackage takes the time stamp from
+# debian/changelog. Fails unless the source package, the program's package
+# and its debug symbols' are the same byte for byte as the first ones.
+# Prints their checksums.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+arch=$(dpkg --print-architecture)
+first=(build-package/*.dsc build-package/*.tar.xz build-package/*_"$arch".deb)
+[[ -f ${first[0]} ]] || { echo "$0: no packages; run scripts/package.sh first" >&2; exit 1; }
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
-builds=()
-for folder in one "a second, longer folder"; do
-    mkdir -p "$scratch/$folder"
-    find . -mindepth 1 -maxdepth 1 ! -name .git ! -name 'build*' -print0 \
-        | tar -c --null -T - | tar -x -C "$scratch/$folder"
-    bash "$scratch/$folder/scripts/package.sh" >/dev/null 2>&1 \
-        || { echo "$0: the package did not build in $folder" >&2; exit 1; }
-    builds+=("$scratch/$folder/build-package")
-done
-for file in "${builds[0]}"/*.dsc "${builds[0]}"/*.tar.xz "${builds[0]}"/*.deb; do
-    name=${file##*/}
-    sha256sum "$file" "${builds[1]}/$name" | sed "s|$scratch/||"
-    cmp "$file" "${builds[1]}/$name"
+again="$scratch/a second, longer folder"
+dpkg-source -x "${first[0]}" "$again" >/dev/null
+bash "$again/scripts/package.sh" >/dev/null 2>"$scratch/log" \
+    || { cat "$scratch/log" >&2; echo "$0: the packages did not build again in $again" >&2; exit 1; }
+for file in "${first[@]}"; do
+    sha256sum "$file" "$again/$file" | sed "s|$scratch/||"
+    cmp "$file" "$again/$file"
 done
 echo "reproducible: both builds made the same packages"

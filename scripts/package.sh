@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Builds the Debian source package and, from it, the program's package and
 # its debug symbols' (-dbgsym), with dpkg-buildpackage on a copy of the tree
-# in build-package/. Given an architecture (arm64, armhf), cross-builds for
-# it with Debian's cross toolchain and that architecture's Qt.
+# in build-package/. Given an architecture (arm64, armhf), cross-builds that
+# architecture's packages with Debian's cross toolchain and its Qt.
 #   scripts/package.sh [ARCHITECTURE]
 # As root it installs what the build needs. The release's lintian checks the
 # .changes (source and packages), where any error or warning fails; blhc
@@ -15,6 +15,10 @@ build_arch=$(dpkg --print-architecture)
 host_arch=${1:-$build_arch}
 cross=()
 [[ $host_arch == "$build_arch" ]] || cross=(-a "$host_arch" -Pcross)
+# A cross build makes the architecture's packages alone: the source package
+# is the native build's.
+what=(--build=full)
+[[ ${#cross[@]} -eq 0 ]] || what=(--build=any)
 
 scripts/install-deps.sh package
 if [[ ${#cross[@]} -gt 0 ]] && ! dpkg --print-foreign-architectures | grep -qx "$host_arch"; then
@@ -29,16 +33,17 @@ if ! dpkg-checkbuilddeps "${cross[@]}" 2>/dev/null; then
 fi
 
 # dpkg-buildpackage writes beside the tree it builds: a copy of this one,
-# without its builds and history, whose name carries the version. Each
-# architecture's files stay until that architecture is built again.
+# without its builds, history and Python caches, whose name carries the
+# version. Each architecture's files stay until that architecture is built
+# again.
 version=$(dpkg-parsechangelog -S Version)
 source_dir=build-package/bandit-manchot-$version
 rm -rf "$source_dir" build-package/*_"$host_arch".* build-package/build-"$host_arch".log
 mkdir -p "$source_dir"
 find . -mindepth 1 -maxdepth 1 ! -name .git ! -name 'build*' -print0 \
-    | tar -c --null -T - | tar -x -C "$source_dir"
+    | tar -c --exclude=__pycache__ --null -T - | tar -x -C "$source_dir"
 log=$PWD/build-package/build-$host_arch.log
-(cd "$source_dir" && dpkg-buildpackage -us -uc "${cross[@]}") >"$log" 2>&1 \
+(cd "$source_dir" && dpkg-buildpackage -us -uc "${what[@]}" "${cross[@]}") >"$log" 2>&1 \
     || { tail -n 50 "$log" >&2; echo "$0: dpkg-buildpackage failed; the whole log is $log" >&2; exit 1; }
 
 changes=build-package/bandit-manchot_${version}_$host_arch.changes
@@ -58,4 +63,5 @@ dpkg-deb -x "$deb" "$tree"
 cmake -DAPPSTREAMCLI="$(command -v appstreamcli)" -DTREE="$tree" -P tests/check_metainfo.cmake >&2
 rm -rf "$tree"
 echo "$changes"
-ls build-package/*.dsc build-package/*_"$host_arch".deb
+[[ ${#cross[@]} -gt 0 ]] || ls build-package/*.dsc
+ls build-package/*_"$host_arch".deb
