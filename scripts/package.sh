@@ -40,8 +40,13 @@ version=$(dpkg-parsechangelog -S Version)
 source_dir=build-package/bandit-manchot-$version
 rm -rf "$source_dir" build-package/*_"$host_arch".* build-package/build-"$host_arch".log
 mkdir -p "$source_dir"
+# Its files get the modes and the time of the release, not the umask and
+# the checkout time of this tree, so that the source package is the same
+# from a clone, an archive or an unpacked source package.
 find . -mindepth 1 -maxdepth 1 ! -name .git ! -name 'build*' -print0 \
-    | tar -c --exclude=__pycache__ --null -T - | tar -x -C "$source_dir"
+    | tar -c --exclude=__pycache__ --mode=go-w --mtime="@$(dpkg-parsechangelog -S Timestamp)" \
+          --null -T - \
+    | tar -x -C "$source_dir"
 log=$PWD/build-package/build-$host_arch.log
 (cd "$source_dir" && dpkg-buildpackage -us -uc "${what[@]}" "${cross[@]}") >"$log" 2>&1 \
     || { tail -n 50 "$log" >&2; echo "$0: dpkg-buildpackage failed; the whole log is $log" >&2; exit 1; }
