@@ -40,5 +40,7 @@ if [[ $(id -u) -ne 0 ]]; then
     exit 1
 fi
 export DEBIAN_FRONTEND=noninteractive
-apt-get update -q
+# shellcheck source=debian-archives.sh
+source "$(dirname "$0")/debian-archives.sh"
+apt_update
 apt-get install -y -q --no-install-recommends "${missing[@]}"

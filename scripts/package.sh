@@ -11,6 +11,7 @@
 # the metainfo. Prints the paths of the .changes and the packages last.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source scripts/debian-archives.sh
 build_arch=$(dpkg --print-architecture)
 host_arch=${1:-$build_arch}
 cross=()
@@ -23,13 +24,13 @@ what=(--build=full)
 scripts/install-deps.sh package
 if [[ ${#cross[@]} -gt 0 ]] && ! dpkg --print-foreign-architectures | grep -qx "$host_arch"; then
     dpkg --add-architecture "$host_arch"
-    apt-get update -q
+    apt_update
 fi
 if ! dpkg-checkbuilddeps "${cross[@]}" 2>/dev/null; then
     export DEBIAN_FRONTEND=noninteractive
     [[ ${#cross[@]} -eq 0 ]] || apt-get install -y -q --no-install-recommends \
         "crossbuild-essential-$host_arch"
-    apt-get build-dep -y -q "${cross[@]}" ./ || { apt-get update -q && apt-get build-dep -y -q "${cross[@]}" ./; }
+    apt-get build-dep -y -q "${cross[@]}" ./ || { apt_update && apt-get build-dep -y -q "${cross[@]}" ./; }
 fi
 
 # dpkg-buildpackage writes beside the tree it builds: a copy of this one,
