@@ -104,11 +104,9 @@ void TestForm2::opensWithItsLayout()
 
     auto *quit = help->findChild<QPushButton *>(QStringLiteral("Command1"));
     QCOMPARE(quit->text(), QStringLiteral("Quitter"));
-    QCOMPARE(quit->geometry(), QRect(272, 184, 81, 25));
     QCOMPARE(QApplication::focusWidget(), quit);
 
     auto *label = help->findChild<FittedLabel *>(QStringLiteral("Label1"));
-    QCOMPARE(label->geometry(), QRect(24, 64, 553, 73));
     QCOMPARE(label->text().size(), 204);
     QCOMPARE(label->text(), HelpText);
     QCOMPARE(label->font().family(), QStringLiteral("Arial"));

@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QFile>
 #include <QImage>
 #include <QPushButton>
 #include <QTest>
@@ -124,6 +125,8 @@ class TestLooks : public QObject
     Q_OBJECT
 
 private slots:
+    void controlsStandAtTheirPlaces_data();
+    void controlsStandAtTheirPlaces();
     void bordersShowWhole_data();
     void bordersShowWhole();
     void textsStayReadable_data();
@@ -131,6 +134,42 @@ private slots:
     void focusRingShowsAtOpening_data();
     void focusRingShowsAtOpening();
 };
+
+void TestLooks::controlsStandAtTheirPlaces_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QRect>("geometry");
+    QFile table(QStringLiteral(":/layout.tsv"));
+    QVERIFY(table.open(QIODevice::ReadOnly | QIODevice::Text));
+    while (!table.atEnd()) {
+        const QString line = QString::fromUtf8(table.readLine()).trimmed();
+        if (line.startsWith(u'#'))
+            continue;
+        const QStringList row = line.split(u'\t');
+        QCOMPARE(row.size(), 6);
+        // at 96 dpi a pixel is 15 twips, and so is a device-independent pixel
+        const auto pixels = [&row](int column) { return row[column].toInt() / 15; };
+        QTest::addRow("%s %s", qPrintable(row[0]), qPrintable(row[1]))
+            << row[0] << row[1] << QRect(pixels(2), pixels(3), pixels(4), pixels(5));
+    }
+}
+
+void TestLooks::controlsStandAtTheirPlaces()
+{
+    QFETCH(QString, window);
+    QFETCH(QString, control);
+    QFETCH(QRect, geometry);
+    Windows windows;
+    QWidget *shown = &windows.main;
+    if (window == QLatin1String("Form2"))
+        shown = &windows.help;
+    QCOMPARE(shown->objectName(), window);
+    // each control's parent is its window's client area
+    const QWidget *found = shown->findChild<QWidget *>(control);
+    QVERIFY(found);
+    QCOMPARE(found->geometry(), geometry);
+}
 
 void TestLooks::bordersShowWhole_data()
 {
