@@ -96,7 +96,8 @@ version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' build-windows/target/CMak
 
 if ! $release_only; then
     begin "the tests under Wine"
-    scripts/windows/under-wine.sh ctest --test-dir build-windows/target --output-on-failure
+    python3 tests/e2e/harness.py --windows \
+        ctest --test-dir build-windows/target --output-on-failure
 fi
 
 begin "the installed folder"
@@ -148,7 +149,8 @@ makensis -V2 -INPUTCHARSET UTF8 -DSTAGE="$source_dir/$stage" -DOUTFILE="$install
 
 if ! $release_only; then
     begin "the installer and the zip, played under Wine as Windows 11 and 10"
-    scripts/windows/under-wine.sh python3 -W ignore tests/e2e/wine_window.py "$installer" "$zip"
+    python3 tests/e2e/harness.py --windows \
+        python3 -W ignore tests/e2e/wine_window.py "$installer" "$zip"
 fi
 
 echo "installer: $(du -k "$installer" | cut -f1) kB, zip: $(du -k "$zip" | cut -f1) kB," \

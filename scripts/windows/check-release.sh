@@ -66,7 +66,7 @@ program="$second/build-windows/stage/bandit-manchot.exe"
 for file in "$program" "${signed[0]}"; do
     verify "$file" || { cat "$scratch/verify.log" >&2; echo "$file: not signed right" >&2; exit 1; }
 done
-scripts/windows/under-wine.sh bash -c '
+python3 tests/e2e/harness.py --windows bash -c '
     wine "$1" /S /CurrentUser && wineserver -w
     cp "$WINEPREFIX/drive_c/users/$(id -un)/AppData/Local/Programs/Bandit Manchot/uninstall.exe" "$2"
 ' sh "${signed[0]}" "$scratch/uninstall.exe"

@@ -1,12 +1,26 @@
-"""What the end-to-end tests share: processes that end with the test however
-it ends, waits on conditions, a desktop of their own (Xvfb, a D-Bus session
-with its accessibility bus, openbox), real input through xdotool, and what
-the screen shows."""
+"""What the end-to-end tests, the benchmarks and the screenshot share:
+processes that end with the test however it ends, waits on conditions, a
+desktop of their own (Xvfb, openbox, a D-Bus session with its accessibility
+bus) and a Windows of their own (Wine) on it, real input through xdotool,
+and what the screen shows.
 
+Run as a command, it runs another on such a desktop and ends everything the
+desktop started with it, whatever happens:
+
+    harness.py [--windows] [--no-accessibility] COMMAND [ARGUMENT...]
+
+--windows adds a fresh Wine prefix that says it is Windows 11, with the fonts
+Windows has (its programs reach no accessibility bus, so it starts none);
+--no-accessibility leaves the session bus out, as a desktop without a screen
+reader runs.
+"""
+
+import argparse
 import codecs
 import ctypes
 import os
 import re
+import shutil
 import signal
 import subprocess
 import sys
@@ -14,20 +28,29 @@ import tempfile
 import time
 import unittest
 
+HERE = os.path.dirname(os.path.abspath(__file__))
 TITLE = "Bandit Manchot et Horloge Numérique"
 HELP_TEXT = (
     "Le jeu Bandit Manchot. Instructions de jeu : But du jeu : Faire apparaître le chiffre 7 "
     "dans un groupe de trois chiffres aléatoires. Probabilité : Un 7 s’affiche au moins une "
     "fois, dans 28 lancés sur 100."
 )
-# Where each control stands in the main window's client area.
-CONTROLS = {"Command1": (40, 40), "Command2": (40, 104), "Label1": (216, 40),
-            "Label2": (384, 40), "Label3": (576, 40), "Label4": (24, 168),
-            "lblWins": (24, 256), "lblRate": (40, 312), "Label5": (16, 376), "Label6": (16, 440)}
 CLIENT_WIDTH = 798
 SCREEN = (1920, 1080)
 PANEL = 48  # pixels kept free at the bottom, as a panel does
 GOLD = "#FF9F00"  # the coins' faces
+
+
+def layout(window):
+    """Each control's rectangle in the window's client area, in pixels at
+    100 %, from the tests' one table of places (in twips, 15 to a pixel)."""
+    with open(os.path.join(HERE, "..", "layout.tsv")) as table:
+        rows = [line.split() for line in table if not line.startswith("#")]
+    return {row[1]: tuple(int(twips) // 15 for twips in row[2:]) for row in rows
+            if row[0] == window}
+
+
+CONTROLS = layout("Form1")
 
 
 def die_with_the_test():
@@ -38,10 +61,12 @@ def die_with_the_test():
 
 class Processes:
     """Every process the test starts, each in a session of its own, ended by
-    its own id."""
+    its own id; then what else must end with them (a Wine server, the
+    test's scratch folders), latest first."""
 
     def __init__(self):
         self.started = []
+        self.endings = []
 
     def start(self, args, env=None, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
               **kwargs):
@@ -65,9 +90,19 @@ class Processes:
         for process in reversed(self.started):
             self.end(process)
         self.started.clear()
+        while self.endings:
+            self.endings.pop()()
 
 
 PROCESSES = Processes()
+
+
+def scratch_folder(prefix, where=None):
+    """A folder of the test's own, removed with all it holds when the test's
+    processes end."""
+    folder = tempfile.mkdtemp(prefix=prefix, dir=where)
+    PROCESSES.endings.append(lambda: shutil.rmtree(folder, ignore_errors=True))
+    return folder
 
 
 def wait_for(condition, what, timeout=30):
@@ -150,23 +185,55 @@ def read_line_from(args, **kwargs):
         return pipe.readline().strip()
 
 
-def start_desktop(scratch):
-    """Xvfb on a free display, a D-Bus session with its accessibility bus, and
-    openbox; returns the environment that reaches all of them, which this
-    process takes too (for pyatspi, xdotool and xprop)."""
+def start_desktop(scratch, accessibility=True, locale="fr_FR.UTF-8"):
+    """Xvfb on a free display, openbox and, unless told otherwise, a D-Bus
+    session with its accessibility bus, always on; returns the environment
+    that reaches all of them, in this locale (None keeps the caller's), which
+    this process takes too (for pyatspi, xdotool and xprop)."""
     number = read_line_from(["Xvfb", "-displayfd", "{fd}", "-screen", "0",
                              "%dx%dx24" % SCREEN, "-nolisten", "tcp"])
     if not number.isdigit():
         raise AssertionError("Xvfb did not start")
-    env = dict(os.environ, DISPLAY=":" + number, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
-               LC_ALL="fr_FR.UTF-8", NO_AT_BRIDGE="0")
-    for key in ("QT_QPA_PLATFORM", "WAYLAND_DISPLAY", "QT_SCALE_FACTOR"):
+    env = dict(os.environ, DISPLAY=":" + number)
+    if locale:
+        env["LC_ALL"] = locale
+    for key in ("QT_QPA_PLATFORM", "WAYLAND_DISPLAY", "QT_SCALE_FACTOR",
+                "DBUS_SESSION_BUS_ADDRESS"):
         env.pop(key, None)
-    env["DBUS_SESSION_BUS_ADDRESS"] = read_line_from(
-        ["dbus-daemon", "--session", "--nofork", "--print-address={fd}"])
-    PROCESSES.start(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"], env=env)
+    if accessibility:
+        env.update(QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", NO_AT_BRIDGE="0")
+        env["DBUS_SESSION_BUS_ADDRESS"] = read_line_from(
+            ["dbus-daemon", "--session", "--nofork", "--print-address={fd}"])
+        PROCESSES.start(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"], env=env)
     os.environ.update(env)
     start_window_manager(env, scratch)
+    return env
+
+
+def start_windows(scratch, env):
+    """Wine in a fresh 64-bit prefix that says it is Windows 11, where Arial
+    and Times New Roman are their metric twins from Liberation, as a Windows
+    system has them; returns the environment that reaches it. Its Wine
+    server ends with the test."""
+    from windows_fonts import write_fonts  # needs fontTools, which only Wine's tests have
+
+    env = dict(env, WINEPREFIX=os.path.join(scratch, "prefix"), WINEARCH="win64",
+               WINEDEBUG="-all")
+    PROCESSES.endings.append(lambda: subprocess.run(["wineserver", "-k"], env=env,
+                                                    stderr=subprocess.DEVNULL))
+    quiet = dict(env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=300)
+    # Neither Mono nor Gecko: nothing here needs them, and their installers ask.
+    subprocess.run(["wineboot", "--init"], **dict(quiet, env=dict(
+        env, WINEDLLOVERRIDES="mscoree,mshtml=")), check=True)
+    subprocess.run(["wineserver", "-w"], **quiet)
+    fonts = os.path.join(scratch, "fonts.reg")
+    with open(fonts, "w") as registry:
+        write_fonts(env["WINEPREFIX"], registry)
+    subprocess.run(["wine", "regedit", "/S", "Z:" + fonts.replace("/", "\\")], **quiet,
+                   check=True)
+    subprocess.run(["wine", "winecfg", "/v", "win11"], **quiet, check=True)
+    subprocess.run(["wineserver", "-w"], **quiet)
+    os.environ.update(env)
     return env
 
 
@@ -214,20 +281,29 @@ def frame_geometry(window):
             field("Width") + left + right, field("Height") + top + bottom)
 
 
-def pixels(screenshot, box):
-    """The (r, g, b) bytes of a rectangle of an image file, row by row."""
-    dump = subprocess.run(["convert", screenshot, "-crop", "%dx%d+%d+%d" % (box[2], box[3],
-                           box[0], box[1]), "-depth", "8", "txt:-"],
-                          capture_output=True, text=True, check=True).stdout
-    return [tuple(int(v) for v in match) for match in re.findall(r"\((\d+),(\d+),(\d+)", dump)]
+def picture_pixels(command, box=None):
+    """The (r, g, b) bytes of the picture an ImageMagick command reads, or of
+    a rectangle of it, row by row; read raw, since its text dump takes
+    seconds for a window's worth of pixels."""
+    crop = ["-crop", "%dx%d+%d+%d" % (box[2], box[3], box[0], box[1])] if box else []
+    data = subprocess.run([*command, *crop, "-depth", "8", "rgb:-"], capture_output=True,
+                          check=True).stdout
+    return list(zip(data[0::3], data[1::3], data[2::3]))
+
+
+def pixels(screenshot, box=None):
+    """The pixels of an image file, or of a rectangle of it."""
+    return picture_pixels(["convert", screenshot], box)
+
+
+def colour_count(found, colour):
+    """How many of these pixels have exactly this colour, given as #RRGGBB."""
+    return found.count(tuple(int(colour[i:i + 2], 16) for i in (1, 3, 5)))
 
 
 def screen_colour_count(box, colour):
     """How many pixels of the screen's rectangle have exactly this colour."""
-    dump = subprocess.run(["import", "-window", "root", "-crop", "%dx%d+%d+%d" % (box[2], box[3],
-                           box[0], box[1]), "-depth", "8", "txt:-"], capture_output=True,
-                          text=True, check=True).stdout
-    return dump.count(colour)
+    return colour_count(picture_pixels(["import", "-window", "root"], box), colour)
 
 
 def contrast(first, second):
@@ -238,6 +314,11 @@ def contrast(first, second):
         return 0.2126 * linear[0] + 0.7152 * linear[1] + 0.0722 * linear[2]
     high, low = sorted((luminance(first), luminance(second)), reverse=True)
     return (high + 0.05) / (low + 0.05)
+
+
+def win_rate(won, played):
+    tenths = (2000 * won + played) // (2 * played)  # rounded half up
+    return "%d,%d%%" % (tenths // 10, tenths % 10)
 
 
 def shown_frame(pyatspi, program, title):
@@ -266,6 +347,7 @@ class MainWindow:
         self.unit = 1.0
         if abs(self.extents(self.client)[2] - CLIENT_WIDTH) <= 1:
             self.unit = scale
+        self.found = {}
 
     @property
     def origin(self):
@@ -278,7 +360,13 @@ class MainWindow:
         return tuple(round(self.unit * v) for v in (box.x, box.y, box.width, box.height))
 
     def control(self, name):
-        """The control the layout puts at this place."""
+        """The control the layout puts at this place; looked for once, as a
+        control keeps its place and its object on the bus while it lives."""
+        if name not in self.found:
+            self.found[name] = self.find_control(name)
+        return self.found[name]
+
+    def find_control(self, name):
         wanted = [round(self.scale * v) for v in CONTROLS[name]]
 
         def find():
@@ -296,6 +384,28 @@ class MainWindow:
 
     def reels(self):
         return [self.text("Label%d" % reel) for reel in (1, 2, 3)]
+
+    def next_game(self, press, played, won):
+        """Presses Jouer once as `press` does, after `played` games of which
+        `won` were won, and waits until the window shows the new game's reels
+        and win rate; returns those reels and the games won so far."""
+        previous = (self.reels(), self.text("lblRate"))
+        press()
+        pressed = time.monotonic()
+
+        def settled():
+            reels = self.reels()
+            if not all(re.fullmatch(r"[0-9]", reel) for reel in reels):
+                return None
+            wins = won + ("7" in reels)
+            shown = (reels, self.text("lblRate"))
+            # The same digits and rate twice in a row can happen: once the
+            # game had time to show, they are this game's.
+            if shown == previous and time.monotonic() - pressed < 1:
+                return None
+            return (reels, wins) if shown[1] == win_rate(wins, played + 1) else None
+
+        return wait_for(settled, "game %d to show" % (played + 1))
 
     def picture_shown(self):
         """Whether the win picture shows; a screen reader finds it by its name
@@ -323,3 +433,38 @@ class MainWindow:
         item = next(child for child in popup if child.name == entry)
         wait_for(lambda: self.extents(item)[2] > 0 and self.extents(item)[0] > 0, entry)
         click(*self.centre(item))
+
+
+def run_on_a_desktop():
+    parser = argparse.ArgumentParser(usage="%(prog)s [--windows] [--no-accessibility] "
+                                           "COMMAND [ARGUMENT...]")
+    parser.add_argument("--windows", action="store_true")
+    parser.add_argument("--no-accessibility", action="store_true")
+    parser.add_argument("command", nargs=argparse.REMAINDER)
+    options = parser.parse_args()
+    if not options.command:
+        parser.error("no command")
+
+    def stop(signum, _frame):
+        PROCESSES.end_all()
+        sys.exit(128 + signum)
+
+    signal.signal(signal.SIGTERM, stop)
+    signal.signal(signal.SIGINT, stop)
+    try:
+        # Wine's prefix is some 700 MB: not for a /tmp in memory.
+        scratch = scratch_folder("desktop-", "/var/tmp")
+        # Wine makes its prefix in the caller's locale, whose folder names it takes.
+        env = start_desktop(scratch,
+                            accessibility=not (options.windows or options.no_accessibility),
+                            locale=None if options.windows else "fr_FR.UTF-8")
+        if options.windows:
+            env = start_windows(scratch, env)
+        status = subprocess.run(options.command, env=env).returncode
+    finally:
+        PROCESSES.end_all()
+    sys.exit(status if status >= 0 else 128 - status)
+
+
+if __name__ == "__main__":
+    run_on_a_desktop()

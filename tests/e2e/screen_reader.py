@@ -16,11 +16,11 @@ import sys
 import tempfile
 import unittest
 
-from harness import (HELP_TEXT, PROCESSES, TITLE, MainWindow, main, shown_frame, start_desktop,
-                     wait_for, wait_for_exit, xdotool)
+from harness import (HELP_TEXT, PROCESSES, TITLE, MainWindow, main, scratch_folder, shown_frame,
+                     start_desktop, wait_for, wait_for_exit, xdotool)
 
 PROGRAM = None  # set from the command line
-SCRATCH = tempfile.mkdtemp(prefix="screen-reader-")
+SCRATCH = scratch_folder("screen-reader-")
 OUTCOME = re.compile(r"Rouleaux : \d, \d, \d\. Partie (gagnée|perdue)\.")
 
 

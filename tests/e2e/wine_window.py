@@ -6,10 +6,10 @@ that Windows and with its light colours; then the installer run silently,
 for the current user (its default) and for all users, the installed program
 played until the coins show, Aide reached through F10 and closed with
 Quitter, the program ended with Fin; and the uninstaller, which must leave
-nothing behind. Runs in the Wine prefix and on the display that
-scripts/windows/under-wine.sh makes.
+nothing behind. Runs in the Wine prefix and on the display that the harness
+makes:
 
-    wine_window.py setup.exe portable.zip
+    harness.py --windows python3 wine_window.py setup.exe portable.zip
 """
 
 import getpass

@@ -1,16 +1,9 @@
-#!/usr/bin/python3
 """Gives a Wine prefix the two fonts the program's windows are drawn in, as
 Windows has them: Arial and Times New Roman, made from their metric twins
 Liberation Sans and Liberation Serif under the Windows names (Qt 6.8 reads
-fonts through DirectWrite, which does not follow Wine's font replacements).
-Writes the font files into the prefix's Fonts folder and prints the registry
-file that lists them.
-
-    windows-fonts.py PREFIX > fonts.reg
-"""
+fonts through DirectWrite, which does not follow Wine's font replacements)."""
 
 import os
-import sys
 
 from fontTools.ttLib import TTFont
 
@@ -22,10 +15,13 @@ STYLES = {"Regular": ("", ""), "Bold": ("bd", " Bold"), "Italic": ("i", " Italic
           "BoldItalic": ("bi", " Bold Italic")}
 
 
-def main(prefix):
+def write_fonts(prefix, registry):
+    """Writes the font files into the prefix's Fonts folder, and to the
+    registry file the entries that list them."""
     fonts = os.path.join(prefix, "drive_c", "windows", "Fonts")
-    print("Windows Registry Editor Version 5.00\n")
-    print("[HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows NT\\CurrentVersion\\Fonts]")
+    print("Windows Registry Editor Version 5.00\n", file=registry)
+    print("[HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows NT\\CurrentVersion\\Fonts]",
+          file=registry)
     for family, (liberation, short) in FAMILIES.items():
         for style, (suffix, full_style) in STYLES.items():
             font = TTFont(os.path.join(LIBERATION, "%s-%s.ttf" % (liberation, style)))
@@ -40,8 +36,4 @@ def main(prefix):
                 record.string = text
             name = short + suffix + ".ttf"
             font.save(os.path.join(fonts, name))
-            print('"%s%s (TrueType)"="%s"' % (family, full_style, name))
-
-
-if __name__ == "__main__":
-    main(sys.argv[1])
+            print('"%s%s (TrueType)"="%s"' % (family, full_style, name), file=registry)
