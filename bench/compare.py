@@ -1,5 +1,7 @@
 #!/usr/bin/python3
-"""Measures the program beside a bare Qt peer, in one run, under Xvfb.
+"""Measures the program beside a bare Qt peer, in one run, on a desktop of
+its own (the tests' harness: Xvfb and openbox, without the accessibility
+bus, as a desktop without a screen reader runs).
 
     compare.py startup [RUNS]     exec to first painted frame, alternating runs
     compare.py idle [SECONDS]     CPU time and wake-ups with the clock ticking
@@ -8,20 +10,22 @@
 Prints medians and ratios; nothing here passes or fails on time. The Windows
 build, both programs cross-built the same way, is measured under Wine:
 
-    BUILD_DIR=build-windows/target scripts/windows/under-wine.sh \
+    BUILD_DIR=build-windows/target python3 tests/e2e/harness.py --windows \
         python3 bench/compare.py startup 30
 """
 
 import os
-import signal
 import statistics
 import subprocess
 import sys
 import time
 
 HERE = os.path.dirname(os.path.abspath(__file__))
+sys.path.insert(0, os.path.join(HERE, "..", "tests", "e2e"))
+from harness import PROCESSES, scratch_folder, start_desktop  # noqa: E402
+
 BUILD = os.environ.get("BUILD_DIR", os.path.join(HERE, "..", "build"))
-# A Windows build runs under the Wine and on the display under-wine.sh made,
+# A Windows build runs in the Wine prefix and on the desktop the harness made,
 # through the tests' runner, which finds Qt's DLLs.
 WINE = os.path.join(BUILD, "tests", "wine-run") if "WINEPREFIX" in os.environ else None
 if WINE:
@@ -31,34 +35,18 @@ else:
 
 
 class Desktop:
-    """An Xvfb of its own with openbox, ended with everything it started."""
+    """The harness's desktop, ended with everything it started; under Wine,
+    the one the harness already made."""
 
     def __enter__(self):
-        self.processes = []
         if WINE:
             self.env = dict(os.environ, LC_ALL="fr_FR.UTF-8")
-            return self
-        read_end, write_end = os.pipe()
-        self.processes = [subprocess.Popen(
-            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1280x1024x24",
-             "-nolisten", "tcp"], pass_fds=(write_end,), start_new_session=True,
-            stderr=subprocess.DEVNULL)]
-        os.close(write_end)
-        with os.fdopen(read_end) as pipe:
-            self.env = dict(os.environ, DISPLAY=":" + pipe.readline().strip(),
-                            LC_ALL="fr_FR.UTF-8")
-        for key in ("QT_QPA_PLATFORM", "WAYLAND_DISPLAY", "DBUS_SESSION_BUS_ADDRESS"):
-            self.env.pop(key, None)
-        self.processes.append(subprocess.Popen(["openbox"], env=self.env, start_new_session=True,
-                                               stderr=subprocess.DEVNULL))
-        time.sleep(0.5)
+        else:
+            self.env = start_desktop(scratch_folder("bench-"), accessibility=False)
         return self
 
     def __exit__(self, *_):
-        for process in reversed(self.processes):
-            if process.poll() is None:
-                os.killpg(process.pid, signal.SIGTERM)
-                process.wait()
+        PROCESSES.end_all()
 
     def start(self, program, *args):
         command = [WINE, program] if WINE else [program]

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # How long a cross-built package's program takes from exec to its main
 # window under qemu-user, beside this machine's own package, alternating runs
-# on one Xvfb. Takes the packages that scripts/package.sh and
-# scripts/package.sh ARCHITECTURE built; installs the foreign one with its Qt
-# (as root) and removes it again. Needs Xvfb.
+# on one desktop of the tests' harness. Takes the packages that
+# scripts/package.sh and scripts/package.sh ARCHITECTURE built; installs the
+# foreign one with its Qt (as root) and removes it again. Needs what the
+# end-to-end tests need (scripts/install-deps.sh test).
 #   bench/foreign-start.sh [ARCHITECTURE] [RUNS]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -11,16 +12,10 @@ arch=${1:-arm64}
 runs=${2:-8}
 version=$(dpkg-parsechangelog -S Version)
 native=$(mktemp -d)
-xvfb=
-trap 'kill "$xvfb" 2>/dev/null; cat "$native/stderr" >&2 2>/dev/null; rm -rf "$native"; apt-get purge -y -q --autoremove "bandit-manchot:$arch" >/dev/null' EXIT
+trap 'cat "$native/stderr" >&2 2>/dev/null; rm -rf "$native"; apt-get purge -y -q --autoremove "bandit-manchot:$arch" >/dev/null' EXIT
 DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends \
-    qemu-user xdotool "./build-package/bandit-manchot_${version}_$arch.deb" >/dev/null
+    qemu-user "./build-package/bandit-manchot_${version}_$arch.deb" >/dev/null
 dpkg-deb -x "build-package/bandit-manchot_${version}_$(dpkg --print-architecture).deb" "$native"
-# A display of its own.
-Xvfb -displayfd 3 -screen 0 1920x1080x24 3>"$native/display" 2>/dev/null &
-xvfb=$!
-until [[ -s $native/display ]]; do sleep 0.1; done
-export DISPLAY=:$(cat "$native/display")
 cpu=$(dpkg-architecture -a "$arch" -q DEB_HOST_GNU_CPU 2>/dev/null)
 emulator=qemu-${cpu:?no CPU known for $arch}
 
@@ -39,10 +34,14 @@ time_to_window() {
     kill "$program"
     wait "$program" 2>/dev/null || true
 }
-for ((run = 1; run <= runs; run++)); do
-    echo "$arch $(time_to_window "$emulator" /usr/games/bandit-manchot)"
-    echo "native $(time_to_window "$native/usr/games/bandit-manchot")"
-done | awk -v arch="$arch" '$2 == "failed" { failed[$1]++; next } { sum[$1] += $2; runs[$1]++ }
+export -f time_to_window
+export native
+python3 tests/e2e/harness.py --no-accessibility bash -c '
+    for ((run = 1; run <= $1; run++)); do
+        echo "$2 $(time_to_window "$3" /usr/games/bandit-manchot)"
+        echo "native $(time_to_window "$native/usr/games/bandit-manchot")"
+    done' bash "$runs" "$arch" "$emulator" \
+| awk -v arch="$arch" '$2 == "failed" { failed[$1]++; next } { sum[$1] += $2; runs[$1]++ }
     END { for (k in sum) printf "%s: %.0f ms to the window (mean of %d; %d failed to start)\n",
                                 k, sum[k] / runs[k], runs[k], failed[k]
           if (runs[arch] && runs["native"])

@@ -1,0 +1,51 @@
+#!/usr/bin/python3
+"""Takes docs/screenshot.png again, or the file named: the real window, frame
+included, on a desktop of the tests' harness, after a won game, with the
+time and today's date shown. Needs build/bandit-manchot and what the
+end-to-end tests need (scripts/install-deps.sh test).
+
+    scripts/screenshot.py [FILE]
+"""
+
+import os
+import subprocess
+import sys
+
+TOP = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..")
+sys.path.insert(0, os.path.join(TOP, "tests", "e2e"))
+from harness import (CONTROLS, GOLD, PROCESSES, TITLE, MainWindow, frame_geometry,  # noqa: E402
+                     scratch_folder, screen_colour_count, shown_frame, start_desktop, wait_for,
+                     window_id, xdotool)
+
+
+def take(out):
+    try:
+        env = start_desktop(scratch_folder("screenshot-"))
+        import pyatspi  # reads the session bus address from the environment
+
+        program = PROCESSES.start([os.path.join(TOP, "build", "bandit-manchot")], env=env)
+        window = MainWindow(pyatspi, wait_for(lambda: shown_frame(pyatspi, program, TITLE),
+                                              "the main window"))
+        wait_for(lambda: window.control("Command1").getState().contains(pyatspi.STATE_FOCUSED),
+                 "the focus on Jouer")
+        window.open_menu_entry("Horloge", "Date")
+        wait_for(lambda: window.text("Label6"), "the date")
+        played = won = 0
+        while not won:
+            _, won = window.next_game(lambda: xdotool("key", "space"), played, won)
+            played += 1
+        x, y = window.origin
+        picture = CONTROLS["Image1"]
+        wait_for(lambda: screen_colour_count((x + picture[0], y + picture[1]) + picture[2:],
+                                             GOLD) > 1000, "the coins on the screen")
+        wait_for(lambda: window.text("Label5"), "the time")
+        x, y, width, height = frame_geometry(window_id("^Bandit Manchot et Horloge"))
+        subprocess.run(["import", "-window", "root", "-crop",
+                        "%dx%d+%d+%d" % (width, height, x, y), "+repage", out], check=True)
+        print(out)
+    finally:
+        PROCESSES.end_all()
+
+
+if __name__ == "__main__":
+    take(sys.argv[1] if len(sys.argv) > 1 else os.path.join(TOP, "docs", "screenshot.png"))
