@@ -6,11 +6,20 @@
 # uninstaller that the installer writes all verify against that authority,
 # an unsigned program does not, and the signed program is the unsigned one
 # but for its signature. Prints the checksums.
+#   scripts/windows/check-release.sh [INSTALLER ZIP]
+# Given the installer and the zip that scripts/package-windows.sh made of
+# HEAD in this tree, it takes them for the first build.
 # Windows builds are made on Debian 13: elsewhere it runs in a fresh root.
 set -euo pipefail
+built=()
+if [[ $# -gt 0 ]]; then
+    [[ $# -eq 2 ]] || { echo "usage: $0 [INSTALLER ZIP]" >&2; exit 2; }
+    built=("$(realpath -e -- "$1")" "$(realpath -e -- "$2")")
+fi
 cd "$(dirname "$0")/../.."
 source scripts/windows/build-release.sh
 if ! on_windows_build_release; then
+    [[ $# -eq 0 ]] || { echo "$0: a build of this tree is taken on Debian 13 alone" >&2; exit 2; }
     exec bash scripts/test-on.sh "$windows_build_release" "bash scripts/windows/check-release.sh"
 fi
 scripts/install-deps.sh windows
@@ -27,14 +36,15 @@ build() {
         exit 1
     fi
 }
-built=()
-for folder in one "a second, longer folder"; do
+folders=("a second, longer folder")
+[[ ${#built[@]} -gt 0 ]] || folders=(one "${folders[@]}")
+for folder in "${folders[@]}"; do
     mkdir -p "$scratch/$folder"
     git archive HEAD | tar -x -C "$scratch/$folder"
     build "$scratch/$folder"
     mapfile -t -O "${#built[@]}" built < <(tail -n 2 "$scratch/built")
 done
-sha256sum "${built[@]}" | sed "s|$scratch/||"
+sha256sum "${built[@]}" | sed "s|$scratch/||; s|$PWD/||"
 cmp "${built[0]}" "${built[2]}"
 cmp "${built[1]}" "${built[3]}"
 echo "reproducible: both builds made the same installer and the same zip"
