@@ -125,6 +125,17 @@ def wait_for_exit(process, what, timeout=60):
         raise AssertionError("%s: still running %d s later" % (what, timeout)) from None
 
 
+def end_all_when_stopped():
+    """Ends every process started, and what else must end, when this one is
+    told to stop."""
+    def stop(signum, _frame):
+        PROCESSES.end_all()
+        sys.exit(128 + signum)
+
+    signal.signal(signal.SIGTERM, stop)
+    signal.signal(signal.SIGINT, stop)
+
+
 def main(test_module, *names):
     """Sets the test module's globals of these names to the paths the command
     line gives, in order, then runs its tests, ending every process they
@@ -134,12 +145,7 @@ def main(test_module, *names):
     for name, path in zip(names, paths):
         setattr(test_module, name, os.path.abspath(path))
 
-    def stop(signum, _frame):
-        PROCESSES.end_all()
-        sys.exit(128 + signum)
-
-    signal.signal(signal.SIGTERM, stop)
-    signal.signal(signal.SIGINT, stop)
+    end_all_when_stopped()
     try:
         result = unittest.main(module=test_module, exit=False, verbosity=2).result
     finally:
@@ -445,12 +451,7 @@ def run_on_a_desktop():
     if not options.command:
         parser.error("no command")
 
-    def stop(signum, _frame):
-        PROCESSES.end_all()
-        sys.exit(128 + signum)
-
-    signal.signal(signal.SIGTERM, stop)
-    signal.signal(signal.SIGINT, stop)
+    end_all_when_stopped()
     try:
         # Wine's prefix is some 700 MB: not for a /tmp in memory.
         scratch = scratch_folder("desktop-", "/var/tmp")
