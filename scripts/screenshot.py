@@ -13,9 +13,8 @@ import sys
 
 TOP = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..")
 sys.path.insert(0, os.path.join(TOP, "tests", "e2e"))
-from harness import (CONTROLS, GOLD, PROCESSES, TITLE, MainWindow, frame_geometry,  # noqa: E402
-                     scratch_folder, screen_colour_count, shown_frame, start_desktop, wait_for,
-                     window_id, xdotool)
+from harness import (PROCESSES, TITLE, MainWindow, frame_geometry, scratch_folder,  # noqa: E402
+                     shown_frame, start_desktop, wait_for, window_id, xdotool)
 
 
 def take(out):
@@ -34,10 +33,7 @@ def take(out):
         while not won:
             _, won = window.next_game(lambda: xdotool("key", "space"), played, won)
             played += 1
-        x, y = window.origin
-        picture = CONTROLS["Image1"]
-        wait_for(lambda: screen_colour_count((x + picture[0], y + picture[1]) + picture[2:],
-                                             GOLD) > 1000, "the coins on the screen")
+        wait_for(window.coins_shown, "the coins on the screen")
         wait_for(lambda: window.text("Label5"), "the time")
         x, y, width, height = frame_geometry(window_id("^Bandit Manchot et Horloge"))
         subprocess.run(["import", "-window", "root", "-crop",

@@ -353,7 +353,6 @@ class MainWindow:
         self.unit = 1.0
         if abs(self.extents(self.client)[2] - CLIENT_WIDTH) <= 1:
             self.unit = scale
-        self.found = {}
 
     @property
     def origin(self):
@@ -366,13 +365,7 @@ class MainWindow:
         return tuple(round(self.unit * v) for v in (box.x, box.y, box.width, box.height))
 
     def control(self, name):
-        """The control the layout puts at this place; looked for once, as a
-        control keeps its place and its object on the bus while it lives."""
-        if name not in self.found:
-            self.found[name] = self.find_control(name)
-        return self.found[name]
-
-    def find_control(self, name):
+        """The control the layout puts at this place."""
         wanted = [round(self.scale * v) for v in CONTROLS[name]]
 
         def find():
@@ -387,6 +380,13 @@ class MainWindow:
 
     def text(self, name):
         return self.control(name).name
+
+    def coins_shown(self):
+        """Whether the coins' gold shows on the screen where the win picture
+        stands."""
+        x, y = self.origin
+        left, top, width, height = CONTROLS["Image1"]
+        return screen_colour_count((x + left, y + top, width, height), GOLD) > 1000
 
     def reels(self):
         return [self.text("Label%d" % reel) for reel in (1, 2, 3)]
