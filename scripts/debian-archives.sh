@@ -18,8 +18,25 @@ debian_archives() {
 apt_update() {
     local attempt
     for attempt in 1 2 3; do
-        apt-get update -q && return 0
+        apt-get update -q && { report_expired_lists; return 0; }
         [[ $attempt -eq 3 ]] || sleep 20
     done
     echo "apt-get update failed three times; going on with the lists it has" >&2
+    report_expired_lists
+}
+
+# Where apt is told to take indexes past their Valid-Until date (a root of
+# Debian's testing, which test-on.sh makes), says which ones are.
+report_expired_lists() {
+    local list valid_until now check
+    eval "$(apt-config shell check Acquire::Check-Valid-Until)"
+    [[ ${check:-true} == false ]] || return 0
+    now=$(date +%s)
+    for list in /var/lib/apt/lists/*Release; do
+        [[ -e $list ]] || continue
+        valid_until=$(sed -n 's/^Valid-Until: //p' "$list" | head -n 1)
+        [[ -n $valid_until && $(date -d "$valid_until" +%s) -lt $now ]] || continue
+        echo "note: ${list##*/} expired on $valid_until; apt takes it, as this root of" \
+             "a moving release allows" >&2
+    done
 }

@@ -55,12 +55,18 @@ mirror=${archives%% *}
 mkdir -p "$cache/apt-$release"
 base="$cache/$release-$arch-minbase.tar"
 if [[ ! -s $base ]]; then
+    # debootstrap knows the releases named up to its own; a later one (the
+    # next testing, made from a Debian 12 machine) is made as unstable is.
+    script=()
+    [[ -e /usr/share/debootstrap/scripts/$release ]] || script=(/usr/share/debootstrap/scripts/sid)
     staging=$(mktemp -d /var/tmp/debootstrap-"$release".XXXXXX)
+    trap 'rm -rf "$staging" "$base.partial"' EXIT
     echo "== making a minimal $release root from $mirror"
-    debootstrap --variant=minbase --arch="$arch" "$release" "$staging" "$mirror"
+    debootstrap --variant=minbase --arch="$arch" "$release" "$staging" "$mirror" "${script[@]}"
     tar -C "$staging" -cf "$base.partial" .
     mv "$base.partial" "$base"
     rm -rf "$staging"
+    trap - EXIT
 fi
 
 root=$(mktemp -d /var/tmp/bandit-"$release".XXXXXX)
@@ -95,6 +101,14 @@ printf '%s\n' 'Binary::apt::APT::Keep-Downloaded-Packages "true";' 'APT::Sandbox
 # The root is thrown away after the command: dpkg need not wait for each file
 # it unpacks to reach the disk, as on Debian's build daemons.
 echo force-unsafe-io >"$root/etc/dpkg/dpkg.cfg.d/unsafe-io"
+# Debian's testing and unstable move every day, and a mirror's copy of them
+# can outlive the date their Release file vouches for ("is expired"): a root
+# of theirs, thrown away after the run, takes such indexes, and apt_update
+# names each expired one. A stable release's never are.
+suite=$(sed -n 's/^Suite: //p' "$root"/var/lib/apt/lists/*_dists_"${release}"_Release 2>/dev/null | head -n 1)
+if [[ $suite == testing || $suite == unstable ]]; then
+    echo 'Acquire::Check-Valid-Until "false";' >"$root/etc/apt/apt.conf.d/50moving-release"
+fi
 
 mount -t proc proc "$root/proc"
 mount --rbind /sys "$root/sys" && mount --make-rslave "$root/sys"
