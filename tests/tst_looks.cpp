@@ -251,14 +251,18 @@ void TestLooks::textsStayReadable()
 void TestLooks::focusRingShowsAtOpening_data()
 {
     QTest::addColumn<bool>("help");
-    QTest::newRow("Jouer") << false;
-    QTest::newRow("Quitter") << true;
+    QTest::addColumn<bool>("helpClosedFirst");
+    QTest::newRow("Jouer") << false << false;
+    QTest::newRow("Quitter") << true << false;
+    QTest::newRow("Jouer, once Aide is closed") << false << true;
 }
 
-// A keyboard player sees where the keyboard is before pressing any key.
+// A keyboard player sees where the keyboard is before pressing any key, and
+// again when the window is back in front.
 void TestLooks::focusRingShowsAtOpening()
 {
     QFETCH(bool, help);
+    QFETCH(bool, helpClosedFirst);
     Windows windows;
     // the help window is modal: the main window is reached once it is gone
     if (!help)
@@ -266,6 +270,16 @@ void TestLooks::focusRingShowsAtOpening()
     QWidget *window = help ? static_cast<QWidget *>(&windows.help) : &windows.main;
     window->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(window));
+    if (helpClosedFirst) {
+        windows.main.findChild<QAction *>(QStringLiteral("mnuAideItem"))->trigger();
+        QWidget *aide = QApplication::activeModalWidget();
+        QVERIFY(aide);
+        QVERIFY(QTest::qWaitForWindowActive(aide));
+        QTest::keyClick(aide->focusWidget(), Qt::Key_Space);
+        // as the desktop does once the help window is gone
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+    }
     QWidget *button = window->focusWidget();
     QCOMPARE(button->objectName(), QStringLiteral("Command1"));
 

@@ -1,11 +1,11 @@
 #include "focusring.h"
 
-#include <QEvent>
-#include <QWidget>
+#include <QAbstractButton>
+#include <QFocusEvent>
 
 namespace {
 
-class FirstFocus : public QObject
+class KeyboardFocus : public QObject
 {
 public:
     using QObject::QObject;
@@ -13,9 +13,9 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (event->type() == QEvent::FocusIn) {
+        if (event->type() == QEvent::FocusIn
+            && static_cast<QFocusEvent *>(event)->reason() != Qt::MouseFocusReason) {
             static_cast<QWidget *>(watched)->window()->setAttribute(Qt::WA_KeyboardFocusChange);
-            deleteLater();
         }
         return false;
     }
@@ -23,7 +23,9 @@ protected:
 
 } // namespace
 
-void ShowFocusRingFromTheStart(QWidget *button)
+void ShowFocusRingsWhenFocused(QWidget *window)
 {
-    button->installEventFilter(new FirstFocus(button));
+    auto *filter = new KeyboardFocus(window);
+    for (QAbstractButton *button : window->findChildren<QAbstractButton *>())
+        button->installEventFilter(filter);
 }

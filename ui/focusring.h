@@ -2,8 +2,10 @@
 
 class QWidget;
 
-// Qt draws a button's focus ring only once the keyboard has moved the focus,
-// and forgets that whenever a window is activated. A keyboard player must see
-// where the keyboard is from the start: when `button` first takes the focus,
-// its window shows focus rings as after a Tab.
-void ShowFocusRingFromTheStart(QWidget *button);
+// Qt draws a button's focus ring only once the keyboard has moved the focus
+// in its window, and forgets that whenever the window is activated (before
+// or after the button takes the focus, by Qt version). A keyboard player must
+// see where the keyboard is: whenever a button of `window` takes the focus
+// other than by a click, at the window's opening and when it is back in
+// front, the window shows focus rings as after a Tab.
+void ShowFocusRingsWhenFocused(QWidget *window);

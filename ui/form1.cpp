@@ -47,7 +47,7 @@ Form1::Form1(Spin::Draw draw, Spin::Beep beep)
     connect(menus.aide, &QAction::triggered, this, &Form1::ShowHelp);
 
     m_controls.play->setFocus();
-    ShowFocusRingFromTheStart(m_controls.play);
+    ShowFocusRingsWhenFocused(this);
     // Exactly as large as the controls' area and the menu bar as the style
     // lays it out (a pixel taller than its size hint on Windows).
     layout()->setSizeConstraint(QLayout::SetFixedSize);

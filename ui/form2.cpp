@@ -45,5 +45,5 @@ Form2::Form2()
               HelpText());
 
     quit->setFocus();
-    ShowFocusRingFromTheStart(quit);
+    ShowFocusRingsWhenFocused(this);
 }
