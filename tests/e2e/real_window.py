@@ -44,12 +44,27 @@ class RealWindowTest(unittest.TestCase):
         env = dict(self.env, **(extra_env or {}))
         if scale != 1.0:
             env["QT_SCALE_FACTOR"] = str(scale)
-        program = PROCESSES.start([PROGRAM], env=env)
+        program = self.start_quietly(env)
         frame = wait_for(lambda: shown_frame(self.pyatspi, program, TITLE), "the main window")
         window = MainWindow(self.pyatspi, frame, scale)
         wait_for(lambda: window.control("Command1").getState().contains(self.pyatspi.STATE_FOCUSED),
                  "the focus on Jouer")
         return program, window
+
+    @staticmethod
+    def start_quietly(env):
+        """The program, with what it prints kept for assert_ends_cleanly."""
+        printed = tempfile.TemporaryFile("w+")
+        program = PROCESSES.start([PROGRAM], env=env, stderr=printed)
+        program.printed = printed
+        return program
+
+    def assert_ends_cleanly(self, program, what):
+        """The program ends with status 0; otherwise the failure shows what
+        it printed (a sanitizer's report, say)."""
+        status = wait_for_exit(program, what)
+        program.printed.seek(0)
+        self.assertEqual(status, 0, program.printed.read())
 
     def play(self, window, games, played_before=0, won=0, press=lambda: xdotool("key", "space"),
              on_screen=True):
@@ -131,7 +146,7 @@ class RealWindowTest(unittest.TestCase):
         # Input reaches the main window again.
         self.play(window, 2, played, won)
         click(*window.centre(window.control("Command2")))
-        self.assertEqual(wait_for_exit(program, "Fin"), 0)
+        self.assert_ends_cleanly(program, "Fin")
 
     def text_contrasts(self, scale, extra_env):
         """Starts the program, fills every label and measures on a screenshot
@@ -159,7 +174,7 @@ class RealWindowTest(unittest.TestCase):
         x, y, _, _ = window.extents(window.menu("Horloge"))
         menu_bar = pixels(screenshot, (x - 4, y + 2, 1, 1))[0]
         click(*window.centre(window.control("Command2")))
-        self.assertEqual(wait_for_exit(program, "Fin"), 0)
+        self.assert_ends_cleanly(program, "Fin")
         return contrasts, menu_bar
 
     def test_dark_scheme_on_a_scaled_screen(self):
@@ -206,8 +221,7 @@ class RealWindowTest(unittest.TestCase):
         # Libraries the program must keep loaded to the end (see tests/CMakeLists.txt).
         if os.environ.get("E2E_WAYLAND_PRELOAD"):
             env["LD_PRELOAD"] = os.environ["E2E_WAYLAND_PRELOAD"]
-        said = tempfile.TemporaryFile("w+")
-        program = PROCESSES.start([PROGRAM], env=env, stderr=said)
+        program = self.start_quietly(env)
         frame = wait_for(lambda: shown_frame(self.pyatspi, program, TITLE),
                          "the window on Wayland")
         window = MainWindow(self.pyatspi, frame)
@@ -225,15 +239,13 @@ class RealWindowTest(unittest.TestCase):
                            "the coins' gold on the screen")
 
         press("Command2")
-        status = wait_for_exit(program, "Fin on Wayland")
-        said.seek(0)
-        self.assertEqual(status, 0, said.read())
+        self.assert_ends_cleanly(program, "Fin on Wayland")
 
     def test_closing_through_the_frame_ends_the_program(self):
         program, window = self.start_program()
         self.play(window, 3)
         xdotool("key", "alt+F4")
-        self.assertEqual(wait_for_exit(program, "closing the frame"), 0)
+        self.assert_ends_cleanly(program, "closing the frame")
 
 
 if __name__ == "__main__":
