@@ -82,6 +82,7 @@ class ScreenReaderTest(unittest.TestCase):
         except AssertionError:
             complaints.seek(0)
             print("Orca printed:", complaints.read()[-4000:], file=sys.stderr)
+            print("Orca said:", *speech.said(), sep="\n    ", file=sys.stderr)
             raise
         finally:
             # Orca's speech server outlives Orca.
