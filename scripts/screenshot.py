@@ -13,8 +13,8 @@ import sys
 
 TOP = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..")
 sys.path.insert(0, os.path.join(TOP, "tests", "e2e"))
-from harness import (PROCESSES, TITLE, MainWindow, frame_geometry, scratch_folder,  # noqa: E402
-                     shown_frame, start_desktop, wait_for, window_id, xdotool)
+from harness import (PROCESSES, TITLE, MainWindow, frame_geometry, press,  # noqa: E402
+                     scratch_folder, shown_frame, start_desktop, wait_for, window_id)
 
 
 def take(out):
@@ -31,7 +31,7 @@ def take(out):
         wait_for(lambda: window.text("Label6"), "the date")
         played = won = 0
         while not won:
-            _, won = window.next_game(lambda: xdotool("key", "space"), played, won)
+            _, won = window.next_game(lambda: press("space"), played, won)
             played += 1
         wait_for(window.coins_shown, "the coins on the screen")
         wait_for(lambda: window.text("Label5"), "the time")

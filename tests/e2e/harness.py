@@ -248,6 +248,18 @@ def xdotool(*args):
                           text=True, timeout=30).stdout
 
 
+# xdotool types a key with the modifiers that the keymap's first entry for
+# the key's level names: under xkeyboard-config 2.48 (Debian testing) that
+# is Alt for a plain F10, and Alt+F10 opens no menu. F10 goes by its keycode,
+# the same in every Xvfb's keymap.
+KEYCODES = {"F10": 76}
+
+
+def press(*keys):
+    """Presses and releases each key in turn, as a keyboard does."""
+    xdotool("key", *(KEYCODES.get(key, key) for key in keys))
+
+
 def click(x, y):
     xdotool("mousemove", "--sync", x, y, "click", "1")
 

@@ -14,10 +14,10 @@ import sys
 import tempfile
 import unittest
 
-from harness import (CONTROLS, GOLD, HELP_TEXT, PANEL, PROCESSES, SCREEN, TITLE, MainWindow,
-                     click, colour_count, contrast, frame_geometry, icon_sizes, main, pixels,
+from harness import (CONTROLS, GOLD, HELP_TEXT, PANEL, PROCESSES, SCREEN, TITLE, MainWindow, click,
+                     colour_count, contrast, frame_geometry, icon_sizes, main, pixels, press,
                      scratch_folder, shown_frame, start_desktop, wait_for, wait_for_exit,
-                     window_id, window_title, xdotool)
+                     window_id, window_title)
 
 PROGRAM = None  # set from the command line
 SCRATCH = scratch_folder("real-window-")
@@ -66,13 +66,13 @@ class RealWindowTest(unittest.TestCase):
         program.printed.seek(0)
         self.assertEqual(status, 0, program.printed.read())
 
-    def play(self, window, games, played_before=0, won=0, press=lambda: xdotool("key", "space"),
+    def play(self, window, games, played_before=0, won=0, press_jouer=lambda: press("space"),
              on_screen=True):
         """Presses Jouer for each game (space, unless told otherwise) and
         checks what the window shows, the coins' gold on the screen too when
         it can be read; returns the games played and won so far."""
         for played in range(played_before + 1, played_before + games + 1):
-            reels, won = window.next_game(press, played - 1, won)
+            reels, won = window.next_game(press_jouer, played - 1, won)
             self.assertEqual(window.text("lblWins"), "Parties gagnantes : %d" % won)
             self.assertEqual(window.picture_shown(), "7" in reels, "picture after %s" % reels)
             if on_screen and ("7" in reels or played == played_before + 1):
@@ -140,7 +140,7 @@ class RealWindowTest(unittest.TestCase):
                              before)
             self.assertFalse(window.menu("Horloge")[0].getState()
                              .contains(self.pyatspi.STATE_SHOWING))
-            xdotool("key", close_by)
+            press(close_by)
             wait_for(lambda: shown_frame(self.pyatspi, program, "Aide") is None, "the help window to close")
 
         # Input reaches the main window again.
@@ -153,7 +153,7 @@ class RealWindowTest(unittest.TestCase):
         each text's contrast against what is drawn behind it; checks on the
         way that the window, frame included, lies in the screen's free area."""
         program, window = self.start_program(scale, extra_env)
-        xdotool("key", "space")
+        press("space")
         window.open_menu_entry("Horloge", "Date")
         wait_for(lambda: all(window.text(name) for name in CONTROLS if name.startswith("Label")),
                  "every label to show a text")
@@ -225,10 +225,10 @@ class RealWindowTest(unittest.TestCase):
         frame = wait_for(lambda: shown_frame(self.pyatspi, program, TITLE),
                          "the window on Wayland")
         window = MainWindow(self.pyatspi, frame)
-        press = lambda name: window.control(name).queryAction().doAction(0)
+        act = lambda name: window.control(name).queryAction().doAction(0)
         played = won = 0
         while not won:
-            played, won = self.play(window, 1, played, won, lambda: press("Command1"), False)
+            played, won = self.play(window, 1, played, won, lambda: act("Command1"), False)
             self.assertLess(played, 100, "no win in 100 games")
 
         shots = tempfile.mkdtemp(prefix="shots-", dir=SCRATCH)
@@ -238,13 +238,13 @@ class RealWindowTest(unittest.TestCase):
         self.assertGreater(colour_count(pixels(shot), GOLD), 1000,
                            "the coins' gold on the screen")
 
-        press("Command2")
+        act("Command2")
         self.assert_ends_cleanly(program, "Fin on Wayland")
 
     def test_closing_through_the_frame_ends_the_program(self):
         program, window = self.start_program()
         self.play(window, 3)
-        xdotool("key", "alt+F4")
+        press("alt+F4")
         self.assert_ends_cleanly(program, "closing the frame")
 
 

@@ -16,8 +16,8 @@ import sys
 import tempfile
 import unittest
 
-from harness import (HELP_TEXT, PROCESSES, TITLE, MainWindow, main, scratch_folder, shown_frame,
-                     start_desktop, wait_for, wait_for_exit, xdotool)
+from harness import (HELP_TEXT, PROCESSES, TITLE, MainWindow, main, press, scratch_folder,
+                     shown_frame, start_desktop, wait_for, wait_for_exit)
 
 PROGRAM = None  # set from the command line
 SCRATCH = scratch_folder("screen-reader-")
@@ -104,7 +104,7 @@ class ScreenReaderTest(unittest.TestCase):
 
         for game in range(1, 4):
             before = len(speech.said())
-            xdotool("key", "space")
+            press("space")
             outcome = speech.wait(OUTCOME.fullmatch, "game %d" % game, before)
         # what was said is what the window shows
         reels = window.reels()
@@ -112,18 +112,18 @@ class ScreenReaderTest(unittest.TestCase):
                          reels + ["gagnée" if "7" in reels else "perdue"])
 
         before = len(speech.said())
-        xdotool("key", "F10")
+        press("F10")
         speech.wait(lambda text: text.startswith("Horloge"), "Horloge", before)
-        xdotool("key", "Down", "Return")
+        press("Down", "Return")
         today = datetime.date.today().strftime("%d/%m/%Y")
         # Orca ends what it says of a notification with a full stop
         speech.wait(lambda text: text.rstrip(".") == today, "the date")
 
         before = len(speech.said())
-        xdotool("key", "F10", "Right", "Down", "Return")
+        press("F10", "Right", "Down", "Return")
         speech.wait(lambda text: HELP_TEXT in text, "the help text", before)
         before = len(speech.said())
-        xdotool("key", "space")
+        press("space")
         wait_for(lambda: shown_frame(pyatspi, program, "Aide") is None, "the help window to close")
         speech.wait(lambda text: text.startswith("Jouer"), "Jouer once back", before)
 
@@ -136,7 +136,7 @@ class ScreenReaderTest(unittest.TestCase):
                          "the date said once")
         self.assertFalse([text for text in said if re.fullmatch(r"\d\d:\d\d:\d\d", text)],
                          "the clock is never said")
-        xdotool("key", "Tab", "space")  # Fin
+        press("Tab", "space")  # Fin
         status = wait_for_exit(program, "Fin")
         complaints.seek(0)
         self.assertEqual(status, 0, complaints.read())

@@ -22,7 +22,7 @@ import tempfile
 import unittest
 import zipfile
 
-from harness import (GOLD, PROCESSES, main, screen_colour_count, wait_for, wait_for_exit,
+from harness import (GOLD, PROCESSES, main, press, screen_colour_count, wait_for, wait_for_exit,
                      window_id, xdotool)
 
 INSTALLER = ZIP = None  # set from the command line
@@ -131,12 +131,12 @@ class WineWindowTest(unittest.TestCase):
 
     def end_with_fin(self, program, window):
         xdotool("windowactivate", "--sync", window)
-        xdotool("key", "Tab", "space")  # from Jouer to Fin
+        press("Tab", "space")  # from Jouer to Fin
         self.assertEqual(wait_for_exit(program, "Fin"), 0)
 
     def play_to_a_win_and_open_help(self, window):
         for game in range(1, 101):
-            xdotool("key", "space")
+            press("space")
             if screen_colour_count(geometry(window), GOLD) > 1000:
                 break
         wait_for(lambda: screen_colour_count(geometry(window), GOLD) > 1000, "the coins")
@@ -144,16 +144,16 @@ class WineWindowTest(unittest.TestCase):
 
         # F10 opens "Horloge"; to the right, "?" opens below it, then "Aide".
         before = visible_windows()
-        xdotool("key", "F10")
+        press("F10")
         clock_menu = wait_for(lambda: set(visible_windows()) - set(before), "the menu Horloge")
         clock_x = min(visible_windows()[popup] for popup in clock_menu)
-        xdotool("key", "Right")
+        press("Right")
         wait_for(lambda: any(x > clock_x for popup, x in visible_windows().items()
                              if popup not in before), "the menu ?")
-        xdotool("key", "Down", "Return")
+        press("Down", "Return")
         help_window = wait_for(lambda: window_id("^Aide$"), "the help window")
         xdotool("windowactivate", "--sync", help_window)
-        xdotool("key", "space")  # Quitter has the focus
+        press("space")  # Quitter has the focus
         wait_for(lambda: window_id("^Aide$") is None, "the help window to close")
 
     def unpacked_and_played(self, version):
