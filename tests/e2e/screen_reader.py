@@ -21,9 +21,13 @@ from harness import (HELP_TEXT, PROCESSES, TITLE, MainWindow, main, press, scrat
 
 PROGRAM = None  # set from the command line
 SCRATCH = scratch_folder("screen-reader-")
-# What the program announces after a game, as Orca says it: Orca 51 drops the
-# space that French puts before a colon.
-OUTCOME = re.compile(r"Rouleaux ?: (\d), (\d), (\d)\. Partie (gagnée|perdue)\.")
+OUTCOME = re.compile(r"Rouleaux : (\d), (\d), (\d)\. Partie (gagnée|perdue)\.")
+
+
+def as_written(said):
+    """What Orca said, with the space that French writes before a colon,
+    which Orca 51 leaves out of what it says."""
+    return re.sub(r"(?<=\S):(?=\s|$)", " :", said)
 
 
 class Speech:
@@ -49,7 +53,8 @@ class Speech:
             for line in whole:
                 match = self.LINE.match(line.decode(errors="replace"))
                 if match:
-                    self.lines.append(match.groups())
+                    moment, text = match.groups()
+                    self.lines.append((moment, as_written(text)))
         return [text for _, text in self.lines]
 
     def wait(self, matches, what, after=0):
