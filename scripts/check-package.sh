@@ -16,8 +16,8 @@ arch=${1:-$(dpkg --print-architecture)}
 version=$(dpkg-parsechangelog -S Version)
 export DEBIAN_FRONTEND=noninteractive
 apt_install() {
-    apt-get install -y -q --no-install-recommends "$@" >/dev/null \
-        || { apt_update && apt-get install -y -q --no-install-recommends "$@" >/dev/null; }
+    apt_get install -y -q --no-install-recommends "$@" >/dev/null \
+        || { apt_update && apt_get install -y -q --no-install-recommends "$@" >/dev/null; }
 }
 base=""
 trap 'apt-get purge -y -q --autoremove "bandit-manchot:$arch" >/dev/null 2>&1 || true

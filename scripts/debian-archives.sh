@@ -10,6 +10,41 @@ debian_archives() {
         $1 == "Debian-Security" && !security++ { print $2, release "-security" }'
 }
 
+# fetch_release URI SUITE FILE: the suite's Release file, into FILE; fails
+# where the archive has no such suite.
+fetch_release() {
+    /usr/lib/apt/apt-helper -o APT::Sandbox::User=root download-file \
+        "${1%/}/dists/$2/Release" "$3" >/dev/null 2>&1
+}
+
+# The status of a script stopped because a moving release's archive could
+# not give what it needs: a package missing or uninstallable while a
+# transition is under way, an index that cannot be fetched. CI reports it
+# and goes on; a failure of anything else is the program's.
+ARCHIVE_FAULT=75
+
+# Debian's testing and unstable, which move every day, carry no version.
+moving_release() {
+    ! grep -q '^VERSION_ID=' /etc/os-release
+}
+
+# apt_get ARGUMENT...: apt-get, whose failure on a moving release stops the
+# script with ARCHIVE_FAULT, after naming the packages and apt's reasons.
+apt_get() {
+    local log status
+    log=$(mktemp)
+    { apt-get "$@" 2>&1 || echo $? >"$log.status"; } | tee "$log"
+    status=$(cat "$log.status" 2>/dev/null || echo 0)
+    if [[ $status -ne 0 ]] && moving_release; then
+        echo "ARCHIVE: $(. /etc/os-release && echo "$PRETTY_NAME")'s archive cannot give" \
+             "what 'apt-get $*' asks for now; apt says:" >&2
+        grep -E '^(E: |W: |Err:| .*(Depends|Breaks|Conflicts): )' "$log" | sed 's/^/    /' >&2
+        status=$ARCHIVE_FAULT
+    fi
+    rm -f "$log" "$log.status"
+    return "$status"
+}
+
 # apt-get update, tried again a little later when it fails: a mirror in the
 # middle of its sync serves indexes that disagree with its Release file for a
 # while ("File has unexpected size"). Should that last, apt keeps the lists

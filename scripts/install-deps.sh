@@ -43,4 +43,4 @@ export DEBIAN_FRONTEND=noninteractive
 # shellcheck source=debian-archives.sh
 source "$(dirname "$0")/debian-archives.sh"
 apt_update
-apt-get install -y -q --no-install-recommends "${missing[@]}"
+apt_get install -y -q --no-install-recommends "${missing[@]}"

@@ -28,9 +28,9 @@ if [[ ${#cross[@]} -gt 0 ]] && ! dpkg --print-foreign-architectures | grep -qx "
 fi
 if ! dpkg-checkbuilddeps "${cross[@]}" 2>/dev/null; then
     export DEBIAN_FRONTEND=noninteractive
-    [[ ${#cross[@]} -eq 0 ]] || apt-get install -y -q --no-install-recommends \
+    [[ ${#cross[@]} -eq 0 ]] || apt_get install -y -q --no-install-recommends \
         "crossbuild-essential-$host_arch"
-    apt-get build-dep -y -q "${cross[@]}" ./ || { apt_update && apt-get build-dep -y -q "${cross[@]}" ./; }
+    apt_get build-dep -y -q "${cross[@]}" ./ || { apt_update && apt_get build-dep -y -q "${cross[@]}" ./; }
 fi
 
 # dpkg-buildpackage writes beside the tree it builds: a copy of this one,

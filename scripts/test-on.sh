@@ -52,8 +52,31 @@ archives=$(debian_archives "$release")
 mirror=${archives%% *}
 [[ -n $mirror ]] || { echo "$0: no Debian archive in this machine's apt sources" >&2; exit 1; }
 
+# What the mirror says of the release: its codename, for a name such as
+# testing that moves from one to the next, and whether it is Debian's testing
+# or unstable, which move every day.
+release_file=$(mktemp)
+fetch_release "$mirror" "$release" "$release_file" \
+    || { rm -f "$release_file"; echo "$0: $mirror has no release $release" >&2; exit 1; }
+codename=$(sed -n 's/^Codename: //p' "$release_file")
+suite=$(sed -n 's/^Suite: //p' "$release_file")
+rm -f "$release_file"
+moving=false
+[[ $suite != testing && $suite != unstable ]] || moving=true
+[[ $release == "$codename" ]] || echo "== $release is $codename"
+release=$codename
+# Its archives that the mirror has: unstable has no -updates or -security.
+archives=$(debian_archives "$release" | while read -r uri name; do
+    scratch=$(mktemp)
+    ! fetch_release "$uri" "$name" "$scratch" || echo "$uri $name"
+    rm -f "$scratch"
+done)
+
 mkdir -p "$cache/apt-$release"
 base="$cache/$release-$arch-minbase.tar"
+# A moving release's base is made again once a week, so that its roots do
+# not start further and further from the archive.
+! $moving || [[ -z $(find "$base" -mtime +6 2>/dev/null) ]] || rm -f "$base"
 if [[ ! -s $base ]]; then
     # debootstrap knows the releases named up to its own; a later one (the
     # next testing, made from a Debian 12 machine) is made as unstable is.
@@ -62,7 +85,13 @@ if [[ ! -s $base ]]; then
     staging=$(mktemp -d /var/tmp/debootstrap-"$release".XXXXXX)
     trap 'rm -rf "$staging" "$base.partial"' EXIT
     echo "== making a minimal $release root from $mirror"
-    debootstrap --variant=minbase --arch="$arch" "$release" "$staging" "$mirror" "${script[@]}"
+    if ! debootstrap --variant=minbase --arch="$arch" "$release" "$staging" "$mirror" "${script[@]}"; then
+        $moving || exit 1
+        echo "ARCHIVE: $release's archive cannot make a minimal root now; debootstrap says:" >&2
+        grep -E '^(E|W): ' "$staging/debootstrap/debootstrap.log" 2>/dev/null | tail -n 20 \
+            | sed 's/^/    /' >&2
+        exit "$ARCHIVE_FAULT"
+    fi
     tar -C "$staging" -cf "$base.partial" .
     mv "$base.partial" "$base"
     rm -rf "$staging"
@@ -101,12 +130,11 @@ printf '%s\n' 'Binary::apt::APT::Keep-Downloaded-Packages "true";' 'APT::Sandbox
 # The root is thrown away after the command: dpkg need not wait for each file
 # it unpacks to reach the disk, as on Debian's build daemons.
 echo force-unsafe-io >"$root/etc/dpkg/dpkg.cfg.d/unsafe-io"
-# Debian's testing and unstable move every day, and a mirror's copy of them
-# can outlive the date their Release file vouches for ("is expired"): a root
-# of theirs, thrown away after the run, takes such indexes, and apt_update
-# names each expired one. A stable release's never are.
-suite=$(sed -n 's/^Suite: //p' "$root"/var/lib/apt/lists/*_dists_"${release}"_Release 2>/dev/null | head -n 1)
-if [[ $suite == testing || $suite == unstable ]]; then
+# A mirror's copy of a moving release can outlive the date its Release file
+# vouches for ("is expired"): a root of theirs, thrown away after the run,
+# takes such indexes, and apt_update names each expired one. A stable
+# release's never are.
+if $moving; then
     echo 'Acquire::Check-Valid-Until "false";' >"$root/etc/apt/apt.conf.d/50moving-release"
 fi
 
