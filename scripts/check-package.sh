@@ -37,10 +37,8 @@ if [[ $arch == "$(dpkg --print-architecture)" ]]; then
         tar -C "$base" -xf "$cached"
         from_base=(--existing-chroot="$base")
     fi
-    # Its base takes indexes past their date where this system's apt does
-    # (a root of Debian's testing).
-    eval "$(apt-config shell check_valid_until Acquire::Check-Valid-Until)"
-    [[ ${check_valid_until:-true} != false ]] || from_base+=(--no-check-valid-until)
+    # Its base takes indexes past their date where this system's apt does.
+    ! apt_takes_expired_lists || from_base+=(--no-check-valid-until)
     piuparts --log-level=info "${from_base[@]}" --distribution="$release" \
         "build-package/bandit-manchot_${version}_$arch.deb"
 else

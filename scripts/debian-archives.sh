@@ -60,12 +60,18 @@ apt_update() {
     report_expired_lists
 }
 
-# Where apt is told to take indexes past their Valid-Until date (a root of
-# Debian's testing, which test-on.sh makes), says which ones are.
-report_expired_lists() {
-    local list valid_until now check
+# True where apt is told to take indexes past their Valid-Until date: in a
+# root of Debian's testing or unstable that test-on.sh made.
+apt_takes_expired_lists() {
+    local check
     eval "$(apt-config shell check Acquire::Check-Valid-Until)"
-    [[ ${check:-true} == false ]] || return 0
+    [[ ${check:-true} == false ]]
+}
+
+# Where apt takes indexes past their date, says which ones are.
+report_expired_lists() {
+    local list valid_until now
+    apt_takes_expired_lists || return 0
     now=$(date +%s)
     for list in /var/lib/apt/lists/*Release; do
         [[ -e $list ]] || continue
