@@ -13,9 +13,11 @@ test=(xvfb xauth fonts-dejavu-core desktop-file-utils appstream clang-format
       weston qt6-wayland qt6ct orca speech-dispatcher-espeak-ng pulseaudio)
 # Qt for Windows is built from Debian's source with Debian's MinGW-w64; the
 # program and its tests run under Wine, in Xvfb with a window manager; the
-# release files are signed with osslsigncode, and tested with keys of openssl's.
+# release files are signed with osslsigncode, and tested with keys of openssl's;
+# the MSI is made with wixl and msitools on a clock faketime stops; the winget
+# manifests are validated with jsonschema.
 windows=(g++-mingw-w64-x86-64-posix ninja-build dpkg-dev wine wine64 nsis zip unzip locales
-         osslsigncode openssl git
+         osslsigncode openssl git wixl msitools faketime python3-jsonschema python3-yaml
          xvfb xauth openbox xdotool x11-utils imagemagick python3
          fonts-liberation fonts-dejavu-core fonts-wine python3-fonttools)
 

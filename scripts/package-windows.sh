@@ -2,12 +2,14 @@
 # Makes the program for 64-bit Windows, as root: installs what is missing,
 # builds Qt for Windows from Debian's own source (once; it is kept in
 # $BANDIT_CACHE, default /var/cache/bandit-manchot), builds the program and its
-# tests with MinGW-w64, runs the tests under Wine, makes the installer and the
-# portable zip, and plays both under Wine as Windows 11 and as Windows 10.
-# Prints the installer's path, then the zip's, as its last two lines. A step
+# tests with MinGW-w64, runs the tests under Wine, makes the installer, the
+# Windows Installer package (MSI) for managed machines, the portable zip and
+# the winget manifests, and plays them under Wine as Windows 11 and as
+# Windows 10, with the next release installed over this one. Prints the
+# installer's path, the MSI's, then the zip's, as its last three lines. A step
 # that fails stops it and names the step.
 #   scripts/package-windows.sh [--release-only]
-# --release-only makes the installer and the zip alone: no tests, no Wine.
+# --release-only makes the release files alone: no tests, no Wine.
 #
 # It builds on Debian 13, whose Qt 6.8 LTS it ships; on another release, it
 # runs itself in a fresh Debian 13 root (scripts/test-on.sh) on this tree's
@@ -22,6 +24,8 @@
 #   WINDOWS_PUBLISHER="Name" WINDOWS_SIGNING_PKCS12=key.p12 \
 #   WINDOWS_SIGNING_PASSWORD_FILE=password.txt \
 #   [WINDOWS_SIGNING_TIMESTAMP_URL=http://...] bash scripts/package-windows.sh
+# The winget manifests give the files' addresses as published, in the folder
+# WINDOWS_RELEASE_URL names (a placeholder until it is set).
 set -euo pipefail
 # The key's files as the caller names them, before the tree becomes the folder.
 for name in WINDOWS_SIGNING_PKCS12 WINDOWS_SIGNING_PASSWORD_FILE; do
@@ -47,13 +51,14 @@ if ! on_windows_build_release; then
         [[ -z ${!name:-} ]] || into_root+=(--file "${!name}")
     done
     for name in WINDOWS_PUBLISHER WINDOWS_SIGNING_PKCS12 WINDOWS_SIGNING_PASSWORD_FILE \
-                WINDOWS_SIGNING_TIMESTAMP_URL SOURCE_DATE_EPOCH; do
+                WINDOWS_SIGNING_TIMESTAMP_URL WINDOWS_RELEASE_URL SOURCE_DATE_EPOCH; do
         [[ -z ${!name:-} ]] || into_root+=(--env "$name=${!name}")
     done
     echo "=== on Debian 13, in a fresh root, from this tree's HEAD" >&2
     bash scripts/test-on.sh "${into_root[@]}" "$windows_build_release" \
         "bash scripts/package-windows.sh $*" >&2
-    printf '%s\n' "$source_dir"/build-windows/*-setup.exe "$source_dir"/build-windows/*-x64.zip
+    printf '%s\n' "$source_dir"/build-windows/*-setup.exe "$source_dir"/build-windows/*-x64.msi \
+        "$source_dir"/build-windows/*-x64.zip
     exit 0
 fi
 
@@ -147,13 +152,62 @@ makensis -V2 -INPUTCHARSET UTF8 -DSTAGE="$source_dir/$stage" -DOUTFILE="$install
     -DVERSION="$version" -DPUBLISHER="$publisher" "${sign[@]}" \
     packaging/windows/installer.nsi >&2
 
+begin "the Windows Installer package"
+msi=$source_dir/build-windows/bandit-manchot-$version-x64.msi
+# Windows Installer names a version by its product code, which MajorUpgrade
+# needs to change with each, and a build by its package code: both follow
+# from the release, under a namespace of the program's own.
+release_guid() {
+    python3 -c 'import sys, uuid
+print(str(uuid.uuid5(uuid.UUID("4eb40eda-3f06-4717-be85-5037ad0f3d6a"), sys.argv[1])).upper())' "$1"
+}
+product_code={$(release_guid "product $version")}
+(cd "$stage" && find . -type f | LC_ALL=C sort \
+    | wixl-heat -p ./ --directory-ref INSTALLDIR --component-group InstalledFiles \
+                --var var.Stage --win64) >build-windows/msi-files.wxs
+# wixl stamps the package with the time it runs at, and gcab its files: the
+# release's time, on a clock that stands still.
+released_at=$(date -u -d "@$SOURCE_DATE_EPOCH" '+%Y-%m-%d %H:%M:%S')
+TZ=UTC faketime -f "$released_at" wixl -a x64 -D Win64=yes -D Stage="$stage" \
+    -D Version="$version" -D Publisher="$publisher" -D ProductCode="$product_code" \
+    -D Icon=build-windows/target/packaging/bandit-manchot.ico \
+    -o "$msi" packaging/windows/bandit-manchot.wxs build-windows/msi-files.wxs
+display_name=$(sed -n 's/^CMAKE_PROJECT_DESCRIPTION:STATIC=//p' build-windows/target/CMakeCache.txt)
+TZ=UTC faketime -f "$released_at" msibuild "$msi" -s "$display_name" "$publisher" "x64;1036" \
+    "{$(release_guid "package $version $SOURCE_DATE_EPOCH $publisher")}"
+! $signing || scripts/windows/sign.sh "$msi"
+
+begin "the winget manifests"
+# The day the changelog's entry names, whatever its time zone.
+released_on=$(date -d "$(dpkg-parsechangelog -S Date | sed 's/ [-+][0-9]*$//')" +%F)
+rm -rf build-windows/winget
+python3 scripts/windows/winget-manifests.py build-windows/winget "$version" "$released_on" \
+    "$display_name" "$publisher" "${WINDOWS_RELEASE_URL:-https://example.invalid/bandit-manchot/$version/}" \
+    "$installer" "$msi" "$product_code"
+python3 scripts/windows/check-winget.py build-windows/winget "$installer" "$msi" >&2
+
 if ! $release_only; then
-    begin "the installer and the zip, played under Wine as Windows 11 and 10"
+    begin "the next release, to install over this one"
+    next=$(mktemp -d /var/tmp/next-release.XXXXXX)
+    trap 'rm -rf "$next"' EXIT
+    scripts/next-release.sh "$next"
+    # It no longer ships one of this release's files, which the update must remove.
+    sed -i 's| "${QT_LICENSES}/GPL-3.0-only.txt"||' "$next/packaging/CMakeLists.txt"
+    if grep -q /GPL-3.0-only "$next/packaging/CMakeLists.txt"; then
+        echo "package-windows: the next release still installs GPL-3.0-only.txt" >&2
+        exit 1
+    fi
+    bash "$next/scripts/package-windows.sh" --release-only >"$next/built" 2>"$next/build.log" \
+        || { tail -n 30 "$next/build.log" >&2; exit 1; }
+
+    begin "the release files, played under Wine as Windows 11 and 10, and updated"
     python3 tests/e2e/harness.py --windows \
-        python3 -W ignore tests/e2e/wine_window.py "$installer" "$zip"
+        python3 -W ignore tests/e2e/wine_window.py "$installer" "$msi" "$zip" \
+        $(tail -n 3 "$next/built")
 fi
 
-echo "installer: $(du -k "$installer" | cut -f1) kB, zip: $(du -k "$zip" | cut -f1) kB," \
-    "installed: $(du -sk "$stage" | cut -f1) kB" >&2
+echo "installer: $(du -k "$installer" | cut -f1) kB, MSI: $(du -k "$msi" | cut -f1) kB," \
+    "zip: $(du -k "$zip" | cut -f1) kB, installed: $(du -sk "$stage" | cut -f1) kB" >&2
 echo "$installer"
+echo "$msi"
 echo "$zip"

@@ -42,6 +42,7 @@ SetDateSave off
 !define MULTIUSER_INIT_TEXT_ALLUSERSNOTPOSSIBLE "Votre compte n’a pas les droits nécessaires pour installer $(^Name) pour tous les utilisateurs de cet ordinateur."
 !include "MultiUser.nsh"
 !include "MUI2.nsh"
+!include "WordFunc.nsh"
 
 Name "${APP_NAME}"
 OutFile "${OUTFILE}"
@@ -80,6 +81,26 @@ Function .onInit
     SetRegView 64
     StrCpy $FolderFromCommandLine $INSTDIR
     !insertmacro MULTIUSER_INIT
+    Call RefuseDowngrade
+FunctionEnd
+
+; A newer version, installed for this user or for all users, stays whole: an
+; older installer says so and ends, silent or not, with exit code 2.
+Function RefuseDowngrade
+    ReadRegStr $0 HKLM "${UNINSTALL_KEY}" "DisplayVersion"
+    ReadRegStr $1 HKCU "${UNINSTALL_KEY}" "DisplayVersion"
+    ${VersionCompare} $0 $1 $2
+    ${If} $2 == 2
+        StrCpy $0 $1
+    ${EndIf}
+    ${If} $0 != ""
+        ${VersionCompare} $0 "${VERSION}" $2
+        ${If} $2 == 1
+            MessageBox MB_OK|MB_ICONSTOP "La version $0 de ${APP_NAME}, plus récente, est déjà installée sur cet ordinateur. Pour installer la version ${VERSION}, désinstallez d’abord l’autre depuis « Applications »." /SD IDOK
+            SetErrorLevel 2
+            Quit
+        ${EndIf}
+    ${EndIf}
 FunctionEnd
 
 Function un.onInit
@@ -95,6 +116,19 @@ Function un.onInit
 FunctionEnd
 
 Section "Programme" Program
+    ; The installation this one replaces goes first, by its own uninstaller,
+    ; which knows its files: none that this version no longer has stays.
+    ReadRegStr $0 SHCTX "${UNINSTALL_KEY}" "InstallLocation"
+    ${If} $0 != ""
+    ${AndIf} ${FileExists} "$0\uninstall.exe"
+        DetailPrint "Désinstallation de la version précédente"
+        ExecWait '"$0\uninstall.exe" /S _?=$0' $1
+        ${If} $1 != 0
+            DetailPrint "La version précédente n’a pas pu être entièrement désinstallée ($1)"
+        ${EndIf}
+        Delete "$0\uninstall.exe"
+        RMDir "$0"
+    ${EndIf}
     !include "${FILES}"
     WriteUninstaller "$INSTDIR\uninstall.exe"
     CreateShortcut "$SMPROGRAMS\${APP_NAME}.lnk" "$INSTDIR\${APP_EXE}"

@@ -1,20 +1,20 @@
 #!/usr/bin/env bash
 # Checks the Windows release files of HEAD, as root: built twice, from two
-# copies of the tree in two folders of different names, the installer and the
-# zip are the same byte for byte; built again signed, with a certificate
-# authority made here for the test, the program, the installer and the
-# uninstaller that the installer writes all verify against that authority,
-# an unsigned program does not, and the signed program is the unsigned one
-# but for its signature. Prints the checksums.
-#   scripts/windows/check-release.sh [INSTALLER ZIP]
-# Given the installer and the zip that scripts/package-windows.sh made of
-# HEAD in this tree, it takes them for the first build.
+# copies of the tree in two folders of different names, the installer, the
+# MSI and the zip are the same byte for byte; built again signed, with a
+# certificate authority made here for the test, the program, the installer,
+# the uninstaller that the installer writes and the MSI all verify against
+# that authority, an unsigned program does not, and the signed program is the
+# unsigned one but for its signature. Prints the checksums.
+#   scripts/windows/check-release.sh [INSTALLER MSI ZIP]
+# Given the installer, the MSI and the zip that scripts/package-windows.sh
+# made of HEAD in this tree, it takes them for the first build.
 # Windows builds are made on Debian 13: elsewhere it runs in a fresh root.
 set -euo pipefail
 built=()
 if [[ $# -gt 0 ]]; then
-    [[ $# -eq 2 ]] || { echo "usage: $0 [INSTALLER ZIP]" >&2; exit 2; }
-    built=("$(realpath -e -- "$1")" "$(realpath -e -- "$2")")
+    [[ $# -eq 3 ]] || { echo "usage: $0 [INSTALLER MSI ZIP]" >&2; exit 2; }
+    built=("$(realpath -e -- "$1")" "$(realpath -e -- "$2")" "$(realpath -e -- "$3")")
 fi
 cd "$(dirname "$0")/../.."
 source scripts/windows/build-release.sh
@@ -42,12 +42,13 @@ for folder in "${folders[@]}"; do
     mkdir -p "$scratch/$folder"
     git archive HEAD | tar -x -C "$scratch/$folder"
     build "$scratch/$folder"
-    mapfile -t -O "${#built[@]}" built < <(tail -n 2 "$scratch/built")
+    mapfile -t -O "${#built[@]}" built < <(tail -n 3 "$scratch/built")
 done
 sha256sum "${built[@]}" | sed "s|$scratch/||; s|$PWD/||"
-cmp "${built[0]}" "${built[2]}"
-cmp "${built[1]}" "${built[3]}"
-echo "reproducible: both builds made the same installer and the same zip"
+for file in 0 1 2; do
+    cmp "${built[$file]}" "${built[$file + 3]}"
+done
+echo "reproducible: both builds made the same installer, the same MSI and the same zip"
 
 # A certificate authority of the test's own, and a code-signing key it certifies.
 keys=$scratch/keys
@@ -68,12 +69,12 @@ openssl pkcs12 -export -inkey "$keys/signer.key" -in "$keys/signer.pem" -certfil
 second="$scratch/a second, longer folder"
 WINDOWS_SIGNING_PKCS12="$keys/signer.p12" WINDOWS_SIGNING_PASSWORD_FILE="$keys/password" \
     build "$second"
-mapfile -t signed < <(tail -n 2 "$scratch/built")
+mapfile -t signed < <(tail -n 3 "$scratch/built")
 verify() {
     osslsigncode verify -CAfile "$keys/ca.pem" -in "$1" >"$scratch/verify.log" 2>&1
 }
 program="$second/build-windows/stage/bandit-manchot.exe"
-for file in "$program" "${signed[0]}"; do
+for file in "$program" "${signed[0]}" "${signed[1]}"; do
     verify "$file" || { cat "$scratch/verify.log" >&2; echo "$file: not signed right" >&2; exit 1; }
 done
 python3 tests/e2e/harness.py --windows bash -c '
@@ -82,7 +83,7 @@ python3 tests/e2e/harness.py --windows bash -c '
 ' sh "${signed[0]}" "$scratch/uninstall.exe"
 verify "$scratch/uninstall.exe" \
     || { cat "$scratch/verify.log" >&2; echo "the uninstaller is not signed right" >&2; exit 1; }
-unzip -q -d "$scratch/unsigned" "${built[1]}"
+unzip -q -d "$scratch/unsigned" "${built[2]}"
 unsigned=$(echo "$scratch"/unsigned/*/bandit-manchot.exe)
 if verify "$unsigned"; then
     echo "an unsigned program verified" >&2
@@ -108,4 +109,5 @@ padding = removed[len(unsigned):]
 if removed[:len(unsigned)] != unsigned or len(padding) >= 8 or any(padding):
     sys.exit("the signed program is not the unsigned one but for its signature")
 EOF_PYTHON
-echo "signed: the program, the installer and its uninstaller verify; an unsigned program does not"
+echo "signed: the program, the installer, its uninstaller and the MSI verify;" \
+     "an unsigned program does not"

@@ -3,13 +3,16 @@
 presses, as Windows 11 and as Windows 10, on a desktop that asks programs for
 a dark scheme: the portable zip unpacked anywhere, in the style Qt picks for
 that Windows and with its light colours; then the installer run silently,
-for the current user (its default) and for all users, the installed program
-played until the coins show, Aide reached through F10 and closed with
-Quitter, the program ended with Fin; and the uninstaller, which must leave
-nothing behind. Runs in the Wine prefix and on the display that the harness
-makes:
+for the current user (its default) and for all users, and the MSI, the
+installed program played until the coins show, Aide reached through F10 and
+closed with Quitter, the program ended with Fin; and the uninstaller, which
+must leave nothing behind. On Windows 11, the next release installed over
+this one each of the three ways, leaving its files alone, one entry in
+"Apps" and a program that plays; this release is then refused over it. Runs
+in the Wine prefix and on the display that the harness makes:
 
-    harness.py --windows python3 wine_window.py setup.exe portable.zip
+    harness.py --windows python3 wine_window.py setup.exe setup.msi portable.zip \
+        next-setup.exe next-setup.msi next-portable.zip
 """
 
 import getpass
@@ -25,7 +28,7 @@ import zipfile
 from harness import (GOLD, PROCESSES, main, press, screen_colour_count, wait_for, wait_for_exit,
                      window_id, xdotool)
 
-INSTALLER = ZIP = None  # set from the command line
+INSTALLER = MSI = ZIP = NEXT_INSTALLER = NEXT_MSI = NEXT_ZIP = None  # from the command line
 # xdotool matches titles as bytes: the title's ASCII start.
 TITLE = "^Bandit Manchot et Horloge Num"
 PREFIX = os.environ.get("WINEPREFIX", "")
@@ -35,8 +38,8 @@ SHORTCUT_NAME = "Bandit Manchot et Horloge Numérique.lnk"
 # The release, as the changelog's first entry names it.
 with open(os.path.join(os.path.dirname(__file__), "..", "..", "debian", "changelog")) as changelog:
     RELEASE = re.match(r"\S+ \(([^)]+)\)", changelog.readline()).group(1)
-UNINSTALL_KEY = ("Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\"
-                 "fr.banditmanchot.banditmanchot")
+APPS = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall"
+UNINSTALL_KEY = APPS + "\\fr.banditmanchot.banditmanchot"
 # Where each way of installing puts the program, its shortcut and its entry.
 INSTALLS = {
     "for the current user": {
@@ -72,6 +75,28 @@ def uninstall_entry(registry):
         return None
     with open(exported, encoding="utf-16") as file:
         return file.read()
+
+
+def versions_in_apps(registry):
+    """The versions of the program that "Apps" lists from HKCU or HKLM."""
+    exported = os.path.join(DRIVE_C, "apps.reg")
+    if wine("reg", "export", registry + "\\" + APPS, exported, "/y") != 0:
+        return []
+    with open(exported, encoding="utf-16") as file:
+        entries = file.read().split("\n[")
+    return sorted(re.search(r'"DisplayVersion"="([^"]*)"', entry).group(1) for entry in entries
+                  if '"DisplayName"="Bandit Manchot et Horloge Numérique"' in entry)
+
+
+def files_in(folder):
+    return {os.path.relpath(os.path.join(top, name), folder)
+            for top, _, names in os.walk(folder) for name in names}
+
+
+def files_in_zip(path):
+    """The files of a portable zip, as installed: without its top folder."""
+    with zipfile.ZipFile(path) as archive:
+        return {name.split("/", 1)[1] for name in archive.namelist() if not name.endswith("/")}
 
 
 def geometry(window):
@@ -191,6 +216,60 @@ class WineWindowTest(unittest.TestCase):
         self.assertFalse(os.path.exists(shortcut))
         self.assertIsNone(uninstall_entry(install["registry"]))
 
+    def play_installed(self, folder):
+        program, window = self.start(os.path.join(folder, "bandit-manchot.exe"))
+        self.play_to_a_win_and_open_help(window)
+        self.end_with_fin(program, window)
+
+    def msi_installed_played_and_removed(self, version):
+        as_windows(version)
+        folder = INSTALLS["for all users"]["folder"]
+        # Wine puts a package's shortcuts in the user's menu, even for all users.
+        shortcut = os.path.join(INSTALLS["for the current user"]["shortcuts"], SHORTCUT_NAME)
+        self.assertEqual(wine("msiexec", "/i", MSI, "/qn"), 0)
+        self.assertEqual(files_in(folder), files_in_zip(ZIP))
+        self.assertTrue(os.path.isfile(shortcut), shortcut)
+        self.assertEqual(versions_in_apps("HKLM"), [RELEASE])
+        self.play_installed(folder)
+        self.assertEqual(wine("msiexec", "/x", MSI, "/qn"), 0)
+        self.assertFalse(os.path.exists(folder), folder)
+        self.assertFalse(os.path.exists(shortcut))
+        self.assertEqual(versions_in_apps("HKLM"), [])
+
+    def updated_then_not_downgraded(self, install, releases, registry, folder, files):
+        """This release installed, then the next one the same way: the next
+        one's files alone, one entry in "Apps", and a program that plays;
+        this release, tried again over it, is refused and changes nothing."""
+        this, following = releases
+        self.assertEqual(install(this), 0)
+        self.assertEqual(install(following), 0)
+        following_release = re.search(r"bandit-manchot-([0-9.]+)-",
+                                      os.path.basename(following)).group(1)
+        for moment in ("updated", "a downgrade refused"):
+            self.assertEqual(versions_in_apps(registry), [following_release], moment)
+            self.assertEqual(files_in(folder), files, moment)
+            if moment == "updated":
+                self.play_installed(folder)
+                self.assertNotEqual(install(this), 0)
+
+    def test_win11_updates_replace_the_release_before(self):
+        as_windows("win11")
+        files = files_in_zip(NEXT_ZIP)
+        # The next release no longer has a file of this one, which an update removes.
+        self.assertTrue(files_in_zip(ZIP) - files)
+        for how, install in INSTALLS.items():
+            self.updated_then_not_downgraded(
+                lambda setup, arguments=install["arguments"]: wine(setup, "/S", *arguments),
+                (INSTALLER, NEXT_INSTALLER), install["registry"], install["folder"],
+                files | {"uninstall.exe"})
+            self.uninstall(how, os.path.join(install["shortcuts"], SHORTCUT_NAME))
+        folder = INSTALLS["for all users"]["folder"]
+        self.updated_then_not_downgraded(lambda msi: wine("msiexec", "/i", msi, "/qn"),
+                                         (MSI, NEXT_MSI), "HKLM", folder, files)
+        self.assertEqual(wine("msiexec", "/x", NEXT_MSI, "/qn"), 0)
+        self.assertFalse(os.path.exists(folder), folder)
+        self.assertEqual(versions_in_apps("HKLM"), [])
+
     def installed_played_and_uninstalled(self, version, how):
         as_windows(version)
         # Both ways, the current user's first: the installer's default when
@@ -224,6 +303,8 @@ for VERSION, HOW in INSTALLED_FIRST.items():
     setattr(WineWindowTest, "test_%s_installed_%s" % (VERSION, HOW.replace(" ", "_")),
             lambda self, version=VERSION, how=HOW: self.installed_played_and_uninstalled(
                 version, how))
+    setattr(WineWindowTest, "test_%s_msi_installed_played_and_removed" % VERSION,
+            lambda self, version=VERSION: self.msi_installed_played_and_removed(version))
 
 if __name__ == "__main__":
-    main(sys.modules[__name__], "INSTALLER", "ZIP")
+    main(sys.modules[__name__], "INSTALLER", "MSI", "ZIP", "NEXT_INSTALLER", "NEXT_MSI", "NEXT_ZIP")
