@@ -230,10 +230,13 @@ class WineWindowTest(unittest.TestCase):
         self.assertEqual(files_in(folder), files_in_zip(ZIP))
         self.assertTrue(os.path.isfile(shortcut), shortcut)
         self.assertEqual(versions_in_apps("HKLM"), [RELEASE])
+        # The icon "Apps" shows for a package is kept by Windows Installer.
+        icon = os.path.join(DRIVE_C, "windows", "Installer", "*", "bandit_manchot.ico")
+        self.assertTrue(glob.glob(icon))
         self.play_installed(folder)
         self.assertEqual(wine("msiexec", "/x", MSI, "/qn"), 0)
         self.assertFalse(os.path.exists(folder), folder)
-        self.assertFalse(os.path.exists(shortcut))
+        self.assertFalse(os.path.exists(shortcut) or glob.glob(icon))
         self.assertEqual(versions_in_apps("HKLM"), [])
 
     def updated_then_not_downgraded(self, install, releases, registry, folder, files):
