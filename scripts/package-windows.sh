@@ -162,9 +162,12 @@ release_guid() {
 print(str(uuid.uuid5(uuid.UUID("4eb40eda-3f06-4717-be85-5037ad0f3d6a"), sys.argv[1])).upper())' "$1"
 }
 product_code={$(release_guid "product $version")}
+# wixl-heat names folders at random: they are numbered in order instead, so
+# that one tree makes one package.
 (cd "$stage" && find . -type f | LC_ALL=C sort \
     | wixl-heat -p ./ --directory-ref INSTALLDIR --component-group InstalledFiles \
-                --var var.Stage --win64) >build-windows/msi-files.wxs
+                --var var.Stage --win64) \
+    | perl -pe 's/Id="dir[0-9A-F]+"/sprintf(q{Id="folder%d"}, ++$n)/e' >build-windows/msi-files.wxs
 # wixl stamps the package with the time it runs at, and gcab its files: the
 # release's time, on a clock that stands still.
 released_at=$(date -u -d "@$SOURCE_DATE_EPOCH" '+%Y-%m-%d %H:%M:%S')
