@@ -14,3 +14,17 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
+
+# Hardened as Debian builds its own programs: canaries on the stack and the C
+# library's calls checked against the sizes the compiler knows. The checks
+# come from MinGW-w64's own runtime, linked in: GCC's driver adds libssp,
+# which would bring libssp-0.dll or GCC's copy of the same code, so empty
+# archives of those names come first on the library path.
+set(hardening "-fstack-protector-strong -D_FORTIFY_SOURCE=2")
+set(CMAKE_C_FLAGS_INIT "${hardening}")
+set(CMAKE_CXX_FLAGS_INIT "${hardening}")
+# No link time in the headers: the same source makes the same files.
+set(linking "-L${CMAKE_CURRENT_LIST_DIR}/no-libssp -Wl,--no-insert-timestamp")
+set(CMAKE_EXE_LINKER_FLAGS_INIT "${linking}")
+set(CMAKE_SHARED_LINKER_FLAGS_INIT "${linking}")
+set(CMAKE_MODULE_LINKER_FLAGS_INIT "${linking}")

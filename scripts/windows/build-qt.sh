@@ -63,10 +63,11 @@ rm -rf "$prefix"
 SOURCE_DATE_EPOCH=$(dpkg-parsechangelog -l "$work/src/debian/changelog" -STimestamp)
 export SOURCE_DATE_EPOCH
 echo "== configuring Qt $version for Windows into $prefix" >&2
-# The scratch folder's name stays out of the DLLs.
+# The scratch folder's name stays out of the DLLs; given through the
+# environment, it adds to the toolchain file's flags.
+CFLAGS="-ffile-prefix-map=$work=." CXXFLAGS="-ffile-prefix-map=$work=." \
 cmake -G Ninja -S "$work/src" -B "$work/build" \
     -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
-    -DCMAKE_C_FLAGS="-ffile-prefix-map=$work=." -DCMAKE_CXX_FLAGS="-ffile-prefix-map=$work=." \
     -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR="/usr/lib/$multiarch/cmake" \
     -DCMAKE_INSTALL_PREFIX="$prefix" "${options[@]}" \
     >"$work/configure.log" 2>&1 \
