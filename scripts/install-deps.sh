@@ -15,11 +15,12 @@ test=(xvfb xauth fonts-dejavu-core desktop-file-utils appstream clang-format
 # program and its tests run under Wine, in Xvfb with a window manager; the
 # release files are signed with osslsigncode, and tested with keys of openssl's;
 # the MSI is made with wixl and msitools on a clock faketime stops; the winget
-# manifests are validated with jsonschema.
+# manifests are validated with jsonschema; the protections of every .exe and
+# .dll are read with pefile.
 windows=(g++-mingw-w64-x86-64-posix ninja-build dpkg-dev wine wine64 nsis zip unzip locales
          osslsigncode openssl git wixl msitools faketime python3-jsonschema python3-yaml
          xvfb xauth openbox xdotool x11-utils imagemagick python3
-         fonts-liberation fonts-dejavu-core fonts-wine python3-fonttools)
+         fonts-liberation fonts-dejavu-core fonts-wine python3-fonttools python3-pefile)
 
 case "${1:-}" in
     run) wanted=("${build[@]}" "${run[@]}") ;;

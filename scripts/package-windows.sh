@@ -116,6 +116,7 @@ else
     echo "package-windows: not signed (WINDOWS_SIGNING_PKCS12 is not set)" >&2
 fi
 find "$stage" -exec touch -h -d "@$SOURCE_DATE_EPOCH" {} +
+python3 scripts/windows/check-pe.py "$stage" >&2
 
 begin "the portable zip"
 name=bandit-manchot-$version-windows-x64
