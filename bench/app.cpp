@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Bandit Manchot developers
+// SPDX-License-Identifier: MIT
+
 // The program as it starts for a user, with the probe added: it reports its
 // first frame, its idle cost and, when asked, its memory after many games
 // and help-window cycles.

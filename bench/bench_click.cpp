@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Bandit Manchot developers
+// SPDX-License-Identifier: MIT
+
 // How long a click on "Jouer" takes to be handled and painted on the real
 // window, the first win included, with the desktop's real bell beside a
 // silent one in the same run. Run it on a desktop (or Xvfb) with its sound

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Bandit Manchot developers
+// SPDX-License-Identifier: MIT
+
 // Runs the real main window for a while and reports how its clock follows the
 // wall clock: ticks, skipped and repeated seconds, and the lag between the
 // start of a wall-clock second and the moment the label showing it is

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Bandit Manchot developers
+// SPDX-License-Identifier: MIT
+
 // Games per second: the spin alone through a view that does nothing, and the
 // real main window offscreen, clicked as fast as it takes clicks (with the
 // repaints that follow, every hundred clicks).

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Bandit Manchot developers
+# SPDX-License-Identifier: MIT
+
 # Runs the main window on a desktop of the tests' harness for N seconds
 # (default 60) and prints how closely its clock follows the wall clock.
 set -euo pipefail

@@ -1,4 +1,7 @@
 #!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 The Bandit Manchot developers
+# SPDX-License-Identifier: MIT
+
 """Measures the program beside a bare Qt peer, in one run, on a desktop of
 its own (the tests' harness: Xvfb and openbox, without the accessibility
 bus, as a desktop without a screen reader runs).

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Bandit Manchot developers
+# SPDX-License-Identifier: MIT
+
 # How long a cross-built package's program takes from exec to its main
 # window under qemu-user, beside this machine's own package, alternating runs
 # on one desktop of the tests' harness. Takes the packages that

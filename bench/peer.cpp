@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Bandit Manchot developers
+// SPDX-License-Identifier: MIT
+
 // The bare Qt peer the program is measured against: a main window with a menu
 // bar, one label and a 1000 ms timer, started by the same probe.
 #include "probe.h"

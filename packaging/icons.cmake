@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Bandit Manchot developers
+# SPDX-License-Identifier: MIT
+
 # The program's icon, rendered from assets/icon.svg into PNGs at build time:
 # the windows take them from the program's resources, the desktop from the
 # hicolor theme, so nothing needs an SVG plugin at run time to show it.

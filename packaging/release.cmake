@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Bandit Manchot developers
+# SPDX-License-Identifier: MIT
+
 # The release this tree makes is the one debian/changelog names first: its
 # version (x.y.z) and the day its entry was signed, in ISO form. The build,
 # the manual pages, the metainfo and the Windows files all take them from

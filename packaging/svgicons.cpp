@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Bandit Manchot developers
+// SPDX-License-Identifier: MIT
+
 // Renders the program's SVG drawings into the bitmaps that desktops,
 // installers and the Windows build want: a PNG of one size, stretched over it
 // (SIZE is N for a square, or WxH), or a Windows .ico holding several.

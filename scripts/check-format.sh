@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Bandit Manchot developers
+# SPDX-License-Identifier: MIT
+
 # Fails when a C++ file of ours differs from what .clang-format makes of it.
 # Lists the files itself, so that it also works in a tree without .git.
 set -euo pipefail

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Bandit Manchot developers
+# SPDX-License-Identifier: MIT
+
 # Tests the packages that scripts/package.sh built, as Debian tests its own.
 #   scripts/check-package.sh              autopkgtest runs debian/tests on the
 #       installed package (played on a desktop of its own, and its hardening);

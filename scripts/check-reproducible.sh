@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Bandit Manchot developers
+# SPDX-License-Identifier: MIT
+
 # Builds the Debian packages once more, from the source package that
 # scripts/package.sh made in build-package/ (which it needs first), unpacked
 # in a folder of another name; dpkg-buildpackage takes the time stamp from

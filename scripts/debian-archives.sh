@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Bandit Manchot developers
+# SPDX-License-Identifier: MIT
+
 # Sourced by the scripts that reach Debian's archives: from a root or an apt
 # configuration of their own, they all take this machine's mirror, and they
 # all update apt's lists the same patient way.

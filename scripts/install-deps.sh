@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Bandit Manchot developers
+# SPDX-License-Identifier: MIT
+
 # Installs the Debian packages that building, running ("run"), testing
 # ("test"), packaging ("package") the program or making it for Windows
 # ("windows") needs, and nothing when all of them are there already.
@@ -8,7 +11,7 @@ set -euo pipefail
 build=(g++ make cmake qt6-base-dev qt6-base-private-dev qt6-svg-dev libcanberra-dev)
 run=(libqt6svg6 fonts-liberation libcanberra0 libcanberra-pulse sound-theme-freedesktop)
 package=(build-essential lintian blhc)
-test=(xvfb xauth fonts-dejavu-core desktop-file-utils appstream clang-format
+test=(xvfb xauth fonts-dejavu-core desktop-file-utils appstream clang-format reuse
       openbox xdotool x11-utils imagemagick dbus-daemon at-spi2-core python3 python3-pyatspi
       weston qt6-wayland qt6ct orca speech-dispatcher-espeak-ng pulseaudio)
 # Qt for Windows is built from Debian's source with Debian's MinGW-w64; the

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Bandit Manchot developers
+# SPDX-License-Identifier: MIT
+
 # Copies this tree, without its builds and history, into FOLDER as the next
 # release would be: one more changelog entry, a day later, for the next
 # x.y.z+1. The update tests install it over this one.

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Bandit Manchot developers
+# SPDX-License-Identifier: MIT
+
 # Makes the program for 64-bit Windows, as root: installs what is missing,
 # builds Qt for Windows from Debian's own source (once; it is kept in
 # $BANDIT_CACHE, default /var/cache/bandit-manchot), builds the program and its

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Bandit Manchot developers
+# SPDX-License-Identifier: MIT
+
 # Builds the Debian source package and, from it, the program's package and
 # its debug symbols' (-dbgsym), with dpkg-buildpackage on a copy of the tree
 # in build-package/. Given an architecture (arm64, armhf), cross-builds that

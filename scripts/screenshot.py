@@ -1,4 +1,7 @@
 #!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 The Bandit Manchot developers
+# SPDX-License-Identifier: MIT
+
 """Takes docs/screenshot.png again, or the file named: the real window, frame
 included, on a desktop of the tests' harness, after a won game, with the
 time and today's date shown. Needs build/bandit-manchot and what the

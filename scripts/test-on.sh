@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Bandit Manchot developers
+# SPDX-License-Identifier: MIT
+
 # Runs the test command (scripts/test.sh) on a Debian release, the way a new
 # user of that release would: in a fresh minimal root made with debootstrap,
 # as root, without a display, in a clean clone of this tree's HEAD (with

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Bandit Manchot developers
+# SPDX-License-Identifier: MIT
+
 # Makes the Windows icon from the SVG and checks its directory: two images,
 # 32 and then 16 pixels square, each stored as a PNG.
 #   cmake -DSVGICONS=… -DSVG=… -DICO=… -P check_ico.cmake

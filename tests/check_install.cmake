@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Bandit Manchot developers
+# SPDX-License-Identifier: MIT
+
 # Installs the build into a scratch DESTDIR and checks that every file a
 # desktop needs to list, start and show the program is there and agrees.
 #   cmake -DBUILD_DIR=… -DAPP_ID=… -DSCRATCH=… -P check_install.cmake

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Bandit Manchot developers
+# SPDX-License-Identifier: MIT
+
 # Validates the metainfo as strictly as appstreamcli can: the file alone
 # (METAINFO), or a package's whole installed tree as lintian does (TREE). The
 # one finding allowed is the missing home page: the project has no public one

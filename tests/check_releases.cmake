@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Bandit Manchot developers
+# SPDX-License-Identifier: MIT
+
 # The metainfo's releases from a changelog of two entries: newest first, each
 # line one item with its wrapped text joined, and XML's own characters escaped.
 #   cmake -DRELEASE_CMAKE=… -DSCRATCH=… -P check_releases.cmake

@@ -1,3 +1,6 @@
+; SPDX-FileCopyrightText: 2026 The Bandit Manchot developers
+; SPDX-License-Identifier: MIT
+
 ; The Windows installer: for the current user (the default: it needs no
 ; administrator rights) or for all users, chosen on its own page or with
 ; /CurrentUser and /AllUsers; into the user's own programs folder or Program

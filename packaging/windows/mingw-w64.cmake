@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Bandit Manchot developers
+# SPDX-License-Identifier: MIT
+
 # Cross-compiles for 64-bit Windows with Debian's MinGW-w64 (the -posix
 # compilers, whose C++ threads Qt needs). Used for Qt itself and, through the
 # Qt build's own toolchain file, for the program.

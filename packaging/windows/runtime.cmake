@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Bandit Manchot developers
+# SPDX-License-Identifier: MIT
+
 # MinGW's runtime DLLs, which a program built with MinGW-w64 loads beside
 # Qt's: their full paths, as the compiler finds them.
 set(WINDOWS_RUNTIME_DLLS)

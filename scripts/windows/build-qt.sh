@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Bandit Manchot developers
+# SPDX-License-Identifier: MIT
+
 # Builds Qt for 64-bit Windows from Debian's own qt6-base source, of the same
 # version as this machine's Qt (whose moc, rcc and uic the cross build uses),
 # with Debian's MinGW-w64, and installs it into a cache outside the tree.

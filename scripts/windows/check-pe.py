@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
 # SPDX-FileCopyrightText: 2026 The Bandit Manchot developers
 # SPDX-License-Identifier: MIT
+
 """Checks that every .exe and .dll under the folders given has the
 protections Windows expects of a program: ASLR with high entropy and its
 relocations, DEP, the whole 64-bit address space, and no section both

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Bandit Manchot developers
+# SPDX-License-Identifier: MIT
+
 # Checks the Windows release files of HEAD, as root: built twice, from two
 # copies of the tree in two folders of different names, the installer, the
 # MSI and the zip are the same byte for byte; built again signed, with a

@@ -1,4 +1,7 @@
 #!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 The Bandit Manchot developers
+# SPDX-License-Identifier: MIT
+
 """Validates the release's winget manifests offline, as winget's community
 repository would take them: each file against its JSON schema of manifest
 1.12.0 (copied from winget's own repository, in packaging/windows/), the four

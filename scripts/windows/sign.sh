@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Bandit Manchot developers
+# SPDX-License-Identifier: MIT
+
 # Signs a Windows program or installer in place (Authenticode, SHA-256) with
 # the key and certificate of the PKCS#12 file WINDOWS_SIGNING_PKCS12, whose
 # password is in WINDOWS_SIGNING_PASSWORD_FILE; time-stamped only where

@@ -1,4 +1,7 @@
 #!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 The Bandit Manchot developers
+# SPDX-License-Identifier: MIT
+
 """Writes the release's winget manifests (schema 1.12.0, in several files:
 version, installer, a French default locale and an English one) into FOLDER,
 as winget's community repository takes them: the installer for the current

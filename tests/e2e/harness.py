@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Bandit Manchot developers
+# SPDX-License-Identifier: MIT
+
 """What the end-to-end tests, the benchmarks and the screenshot share:
 processes that end with the test however it ends, waits on conditions, a
 desktop of their own (Xvfb, openbox, a D-Bus session with its accessibility

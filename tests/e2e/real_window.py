@@ -1,4 +1,7 @@
 #!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 The Bandit Manchot developers
+# SPDX-License-Identifier: MIT
+
 """Plays the real program as a person would, from outside its process: real
 input (XTest through xdotool) on a desktop of its own, and what it shows read
 back through the accessibility bus and from screenshots.

@@ -1,4 +1,7 @@
 #!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 The Bandit Manchot developers
+# SPDX-License-Identifier: MIT
+
 """What a blind player hears: Orca, Debian's screen reader, with what it says
 written to its debug file, while the program is played from the keyboard:
 the window at start, three games, Horloge > Date, Aide and Quitter. Each

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Bandit Manchot developers
+# SPDX-License-Identifier: MIT
+
 """Gives a Wine prefix the two fonts the program's windows are drawn in, as
 Windows has them: Arial and Times New Roman, made from their metric twins
 Liberation Sans and Liberation Serif under the Windows names (Qt 6.8 reads

@@ -1,4 +1,7 @@
 #!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 The Bandit Manchot developers
+# SPDX-License-Identifier: MIT
+
 """Plays the Windows build under Wine as a person would, with real key
 presses, as Windows 11 and as Windows 10, on a desktop that asks programs for
 a dark scheme: the portable zip unpacked anywhere, in the style Qt picks for
