@@ -2,13 +2,13 @@
 # SPDX-FileCopyrightText: 2026 The Bandit Manchot developers
 # SPDX-License-Identifier: MIT
 
-"""Checks that every .exe and .dll under the folders given has the
+"""Checks that every .exe and .dll given, or under the folders given, has the
 protections Windows expects of a program: ASLR with high entropy and its
 relocations, DEP, the whole 64-bit address space, and no section both
 writable and executable; and that none loads libssp-0.dll, which the
 release does not ship. Names each file and each protection it lacks.
 
-    check-pe.py [--list] FOLDER...
+    check-pe.py [--list] FOLDER|FILE...
 
 With --list, prints each file's protections instead and always succeeds."""
 import pathlib
@@ -55,14 +55,14 @@ def findings(path):
 
 def main(arguments):
     listing = arguments[:1] == ["--list"]
-    folders = [pathlib.Path(a) for a in arguments[listing:]]
-    if not folders:
+    given = [pathlib.Path(a) for a in arguments[listing:]]
+    if not given:
         print(__doc__, file=sys.stderr)
         return 2
-    files = sorted(p for folder in folders for p in folder.rglob("*")
+    files = sorted(p for path in given for p in (path.rglob("*") if path.is_dir() else [path])
                    if p.suffix.lower() in (".exe", ".dll") and p.is_file())
     if not files:
-        print(f"check-pe: no .exe or .dll under {' '.join(map(str, folders))}", file=sys.stderr)
+        print(f"check-pe: no .exe or .dll in {' '.join(map(str, given))}", file=sys.stderr)
         return 1
     failed = 0
     for path in files:
@@ -78,7 +78,7 @@ def main(arguments):
     if failed:
         print(f"check-pe: {failed} of {len(files)} files lack a protection", file=sys.stderr)
         return 1
-    print(f"check-pe: all {len(files)} .exe and .dll files have every protection")
+    print(f"check-pe: {len(files)} .exe and .dll files, each with every protection")
     return 0
 
 
