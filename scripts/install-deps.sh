@@ -19,11 +19,14 @@ test=(xvfb xauth fonts-dejavu-core desktop-file-utils appstream clang-format reu
 # release files are signed with osslsigncode, and tested with keys of openssl's;
 # the MSI is made with wixl and msitools on a clock faketime stops; the winget
 # manifests are validated with jsonschema; the protections of every .exe and
-# .dll are read with pefile.
+# .dll are read with pefile; the bill of materials is validated by
+# pyspdxtools, from the release's backports.
 windows=(g++-mingw-w64-x86-64-posix ninja-build dpkg-dev wine wine64 nsis zip unzip locales
          osslsigncode openssl git wixl msitools faketime python3-jsonschema python3-yaml
          xvfb xauth openbox xdotool x11-utils imagemagick python3
-         fonts-liberation fonts-dejavu-core fonts-wine python3-fonttools python3-pefile)
+         fonts-liberation fonts-dejavu-core fonts-wine python3-fonttools python3-pefile
+         python3-spdx-tools)
+from_backports=(python3-spdx-tools)
 
 case "${1:-}" in
     run) wanted=("${build[@]}" "${run[@]}") ;;
@@ -49,4 +52,15 @@ export DEBIAN_FRONTEND=noninteractive
 # shellcheck source=debian-archives.sh
 source "$(dirname "$0")/debian-archives.sh"
 apt_update
+codename=$(. /etc/os-release && echo "$VERSION_CODENAME")
+for i in "${!missing[@]}"; do
+    [[ " ${from_backports[*]} " == *" ${missing[i]} "* ]] || continue
+    missing[i]+=/$codename-backports
+    # The backports archive, from the release's mirror, if apt has none.
+    if ! apt-cache policy | grep -q " $codename-backports/"; then
+        debian_archives "$codename" | awk -v suite="$codename-backports" \
+            'NR == 1 { print "deb", $1, suite, "main" }' >"/etc/apt/sources.list.d/$codename-backports.list"
+        apt_update
+    fi
+done
 apt_get install -y -q --no-install-recommends "${missing[@]}"

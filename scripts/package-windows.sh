@@ -7,10 +7,11 @@
 # $BANDIT_CACHE, default /var/cache/bandit-manchot), builds the program and its
 # tests with MinGW-w64, runs the tests under Wine, makes the installer, the
 # Windows Installer package (MSI) for managed machines, the portable zip and
-# the winget manifests, and plays them under Wine as Windows 11 and as
-# Windows 10, with the next release installed over this one. Prints the
-# installer's path, the MSI's, then the zip's, as its last three lines. A step
-# that fails stops it and names the step.
+# the winget manifests, the bill of materials and the build's record
+# (NAME.spdx.json and NAME.buildinfo, beside them), and plays them under Wine
+# as Windows 11 and as Windows 10, with the next release installed over this
+# one. Prints the installer's path, the MSI's, then the zip's, as its last
+# three lines. A step that fails stops it and names the step.
 #   scripts/package-windows.sh [--release-only]
 # --release-only makes the release files alone: no tests, no Wine.
 #
@@ -118,17 +119,23 @@ if $signing; then
 else
     echo "package-windows: not signed (WINDOWS_SIGNING_PKCS12 is not set)" >&2
 fi
-find "$stage" -exec touch -h -d "@$SOURCE_DATE_EPOCH" {} +
 python3 scripts/windows/check-pe.py "$stage" >&2
 
-begin "the portable zip"
+begin "the bill of materials"
 name=bandit-manchot-$version-windows-x64
+python3 scripts/windows/sbom.py "$stage" "$qt" x86_64-w64-mingw32-g++-posix \
+    bandit-manchot "$version" "$publisher" "$stage/bandit-manchot.spdx.json"
+cp "$stage/bandit-manchot.spdx.json" "build-windows/$name.spdx.json"
+find "$stage" -exec touch -h -d "@$SOURCE_DATE_EPOCH" {} +
+
+begin "the portable zip"
 zip=$source_dir/build-windows/$name.zip
 rm -rf "build-windows/$name" "$zip"
 cp -a "$stage" "build-windows/$name"
 # In one order, with the times as they are everywhere: the same zip each time.
 (cd build-windows && find "$name" | LC_ALL=C sort | TZ=UTC zip -q -X -@ "$zip")
 rm -rf "build-windows/$name"
+python3 scripts/windows/check-sbom.py "build-windows/$name.spdx.json" "$zip" >&2
 
 begin "the installer"
 # Every file of the installed folder, to install and to uninstall.
@@ -192,6 +199,12 @@ python3 scripts/windows/winget-manifests.py build-windows/winget "$version" "$re
     "$display_name" "$publisher" "${WINDOWS_RELEASE_URL:-https://example.invalid/bandit-manchot/$version/}" \
     "$installer" "$msi" "$product_code"
 python3 scripts/windows/check-winget.py build-windows/winget "$installer" "$msi" >&2
+
+begin "the build's record"
+# What the release was built from and with, to rebuild it
+# (scripts/windows/rebuild-release.sh).
+scripts/windows/buildinfo.sh "$version" "$qt" "$publisher" "$installer" "$msi" "$zip" \
+    "build-windows/$name.spdx.json" >"build-windows/$name.buildinfo"
 
 if ! $release_only; then
     begin "the next release, to install over this one"
