@@ -227,7 +227,8 @@ if ! $release_only; then
 fi
 
 echo "installer: $(du -k "$installer" | cut -f1) kB, MSI: $(du -k "$msi" | cut -f1) kB," \
-    "zip: $(du -k "$zip" | cut -f1) kB, installed: $(du -sk "$stage" | cut -f1) kB" >&2
+    "zip: $(du -k "$zip" | cut -f1) kB, installed: $(du -sk "$stage" | cut -f1) kB," \
+    "bill of materials: $(du -k "build-windows/$name.spdx.json" | cut -f1) kB" >&2
 echo "$installer"
 echo "$msi"
 echo "$zip"

@@ -34,15 +34,20 @@ def findings(path):
     pe.parse_data_directories(directories=[pefile.DIRECTORY_ENTRY["IMAGE_DIRECTORY_ENTRY_IMPORT"]])
     has, faults = [], []
     for name, flag in DLL_FLAGS.items():
-        (has if pe.OPTIONAL_HEADER.DllCharacteristics & flag else faults).append(name)
-    large = pe.FILE_HEADER.Characteristics & LARGE_ADDRESS_AWARE
-    (has if large else faults).append("LARGE_ADDRESS_AWARE")
+        if pe.OPTIONAL_HEADER.DllCharacteristics & flag:
+            has.append(name)
+        else:
+            faults.append(f"no {name}")
+    if pe.FILE_HEADER.Characteristics & LARGE_ADDRESS_AWARE:
+        has.append("LARGE_ADDRESS_AWARE")
+    else:
+        faults.append("no LARGE_ADDRESS_AWARE")
     # ASLR moves a file only where its relocations say how.
     relocations = pe.OPTIONAL_HEADER.DATA_DIRECTORY[RELOCATIONS].Size > 0
     if relocations and not pe.FILE_HEADER.Characteristics & RELOCS_STRIPPED:
         has.append("relocations")
     else:
-        faults.append("relocations")
+        faults.append("no relocations")
     for section in pe.sections:
         if section.Characteristics & WRITE and section.Characteristics & EXECUTE:
             name = section.Name.rstrip(b"\0").decode(errors="replace")
@@ -70,8 +75,7 @@ def main(arguments):
         if listing:
             print(f"{path}: {' '.join(has)}" + (f"; lacks: {', '.join(faults)}" if faults else ""))
         for fault in faults:
-            print(f"check-pe: {path}: {fault}" if fault[0].islower()
-                  else f"check-pe: {path}: no {fault}", file=sys.stderr)
+            print(f"check-pe: {path}: {fault}", file=sys.stderr)
         failed += bool(faults)
     if listing:
         return 0
