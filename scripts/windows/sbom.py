@@ -58,8 +58,14 @@ def read_tag_value(path):
 
 def debian_package(path):
     """The Debian binary package that holds a file, its version, and its source's."""
-    package = subprocess.run(["dpkg", "-S", str(path)], capture_output=True, text=True,
-                             check=True).stdout.split(":")[0]
+    # dpkg knows a file by the path it installed, without "..", before symbolic links.
+    for name in dict.fromkeys([os.path.normpath(path), os.path.realpath(path)]):
+        found = subprocess.run(["dpkg", "-S", name], capture_output=True, text=True)
+        if found.returncode == 0:
+            break
+    else:
+        raise SystemExit(f"sbom: no Debian package holds {path}")
+    package = found.stdout.split(":")[0]
     fields = subprocess.run(["dpkg-query", "-W", "-f=${Version}\t${source:Package}\t${source:Version}",
                              package], capture_output=True, text=True, check=True).stdout
     return (package, *fields.split("\t"))
@@ -104,8 +110,6 @@ def qt_packages(qt_prefix, shipped):
         first = lambda tag: e.get(tag, ["NOASSERTION"])[0]  # noqa: E731
         refs = [dict(zip(("referenceCategory", "referenceType", "referenceLocator"),
                          r.split(maxsplit=2))) for r in e.get("ExternalRef", [])]
-        for r in refs:
-            r["referenceCategory"] = r["referenceCategory"].replace("-", "_")
         packages.append(package(spdx_id, e["PackageName"], first("PackageVersion"),
                                 first("PackageSupplier"), first("PackageLicenseConcluded"),
                                 first("PackageCopyrightText"), first("PackageLicenseDeclared"),
