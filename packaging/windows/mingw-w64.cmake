@@ -27,7 +27,7 @@ set(hardening "-fstack-protector-strong -D_FORTIFY_SOURCE=2")
 set(CMAKE_C_FLAGS_INIT "${hardening}")
 set(CMAKE_CXX_FLAGS_INIT "${hardening}")
 # No link time in the headers: the same source makes the same files.
-set(linking "-L${CMAKE_CURRENT_LIST_DIR}/no-libssp -Wl,--no-insert-timestamp")
+set(linking "-L\"${CMAKE_CURRENT_LIST_DIR}/no-libssp\" -Wl,--no-insert-timestamp")
 set(CMAKE_EXE_LINKER_FLAGS_INIT "${linking}")
 set(CMAKE_SHARED_LINKER_FLAGS_INIT "${linking}")
 set(CMAKE_MODULE_LINKER_FLAGS_INIT "${linking}")

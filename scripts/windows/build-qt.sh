@@ -8,7 +8,8 @@
 # Prints the installed Qt's folder last. Needs root for the cache.
 #
 # The cache is keyed by the Qt version and a hash of the configuration (the
-# configure options and the toolchain file); a stamp written last marks a whole install.
+# configure options and the toolchain file, without their comments); a stamp
+# written last marks a whole install.
 # A folder without its stamp is built again from nothing.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
@@ -21,7 +22,7 @@ options_file="$source/packaging/windows/qt-configure-options"
 multiarch=$(dpkg-architecture -qDEB_HOST_MULTIARCH)
 
 version=$(dpkg-query -W -f='${source:Version}' qt6-base-dev)
-key=$(cat "$options_file" "$toolchain" | sha256sum | cut -c1-12)
+key=$(grep -hv -e '^#' -e '^$' "$options_file" "$toolchain" | sha256sum | cut -c1-12)
 mapfile -t options < <(grep -v -e '^#' -e '^$' "$options_file")
 scratch=()
 trap 'rm -rf "${scratch[@]}"' EXIT
