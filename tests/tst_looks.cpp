@@ -4,10 +4,11 @@
 #include "fittedlabel.h"
 #include "form1.h"
 #include "form2.h"
+#include "testlayout.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
-#include <QFile>
 #include <QImage>
 #include <QPushButton>
 #include <QTest>
@@ -18,20 +19,24 @@
 
 namespace {
 
-// Both windows with every label showing text: a won game, the time and the date.
+// Both windows with every label showing text: a won game, the time and the
+// date; a test starts with QVERIFY(windows.filled).
 struct Windows
 {
     Form1 main{[] { return 0.75f; }, [] {}};
     Form2 help;
+    bool filled = Fill();
 
-    Windows()
+    bool Fill()
     {
         main.show();
         help.show();
         main.findChild<QPushButton *>(QStringLiteral("Command1"))->click();
         main.findChild<QAction *>(QStringLiteral("mnuDateItem"))->trigger();
         main.findChild<QTimer *>(QStringLiteral("Timer1"))->start(0);
-        QTRY_VERIFY(!main.findChild<QLabel *>(QStringLiteral("Label5"))->text().isEmpty());
+        return QTest::qWaitFor([this] {
+            return !main.findChild<QLabel *>(QStringLiteral("Label5"))->text().isEmpty();
+        });
     }
     QList<QWidget *> Both() { return {&main, &help}; }
 };
@@ -128,8 +133,8 @@ class TestLooks : public QObject
     Q_OBJECT
 
 private slots:
-    void controlsStandAtTheirPlaces_data();
-    void controlsStandAtTheirPlaces();
+    void controlsMatchTheLayout_data();
+    void controlsMatchTheLayout();
     void bordersShowWhole_data();
     void bordersShowWhole();
     void textsStayReadable_data();
@@ -138,40 +143,44 @@ private slots:
     void focusRingShowsAtOpening();
 };
 
-void TestLooks::controlsStandAtTheirPlaces_data()
+void TestLooks::controlsMatchTheLayout_data()
 {
-    QTest::addColumn<QString>("window");
-    QTest::addColumn<QString>("control");
-    QTest::addColumn<QRect>("geometry");
-    QFile table(QStringLiteral(":/layout.tsv"));
-    QVERIFY(table.open(QIODevice::ReadOnly | QIODevice::Text));
-    while (!table.atEnd()) {
-        const QString line = QString::fromUtf8(table.readLine()).trimmed();
-        if (line.startsWith(u'#'))
-            continue;
-        const QStringList row = line.split(u'\t');
-        QCOMPARE(row.size(), 6);
-        // at 96 dpi a pixel is 15 twips, and so is a device-independent pixel
-        const auto pixels = [&row](int column) { return row[column].toInt() / 15; };
-        QTest::addRow("%s %s", qPrintable(row[0]), qPrintable(row[1]))
-            << row[0] << row[1] << QRect(pixels(2), pixels(3), pixels(4), pixels(5));
-    }
+    QTest::addColumn<testdata::Control>("expected");
+    for (const testdata::Control &control : testdata::Layout())
+        QTest::addRow("%s %s", qPrintable(control.window), qPrintable(control.name)) << control;
 }
 
-void TestLooks::controlsStandAtTheirPlaces()
+void TestLooks::controlsMatchTheLayout()
 {
-    QFETCH(QString, window);
-    QFETCH(QString, control);
-    QFETCH(QRect, geometry);
+    QFETCH(testdata::Control, expected);
     Windows windows;
-    QWidget *shown = &windows.main;
-    if (window == QLatin1String("Form2"))
-        shown = &windows.help;
-    QCOMPARE(shown->objectName(), window);
+    QVERIFY(windows.filled);
+    QWidget *window = expected.window == QLatin1String("Form2")
+        ? static_cast<QWidget *>(&windows.help)
+        : &windows.main;
+    QCOMPARE(window->objectName(), expected.window);
     // each control's parent is its window's client area
-    const QWidget *found = shown->findChild<QWidget *>(control);
+    const QWidget *found = window->findChild<QWidget *>(expected.name);
     QVERIFY(found);
-    QCOMPARE(found->geometry(), geometry);
+    QCOMPARE(found->geometry(), expected.geometry);
+    QVERIFY(found->isVisible() || expected.name == QLatin1String("Image1"));
+    QCOMPARE(QAccessible::queryAccessibleInterface(const_cast<QWidget *>(found))
+                 ->text(QAccessible::Description),
+             expected.said);
+    const auto *label = qobject_cast<const FittedLabel *>(found);
+    QCOMPARE(label != nullptr, expected.IsLabel());
+    if (!label)
+        return;
+    QCOMPARE(label->font().family(), expected.family);
+    QCOMPARE(label->font().pointSizeF(), expected.points);
+    QVERIFY(label->font().bold());
+    QCOMPARE(label->font().italic(), expected.italic);
+    QCOMPARE(label->palette().color(QPalette::WindowText), expected.colour);
+    QCOMPARE(label->HasBorder(), expected.border);
+    QCOMPARE(label->alignment() & Qt::AlignHorizontal_Mask, expected.alignment);
+    QVERIFY(label->wordWrap());
+    // the keyboard goes to the buttons alone
+    QCOMPARE(label->focusPolicy(), Qt::NoFocus);
 }
 
 void TestLooks::bordersShowWhole_data()
@@ -185,6 +194,7 @@ void TestLooks::bordersShowWhole()
 {
     QFETCH(qreal, scale);
     Windows windows;
+    QVERIFY(windows.filled);
     int bordered = 0;
     for (QWidget *window : windows.Both()) {
         const QImage image = Render(window, scale);
@@ -220,6 +230,7 @@ void TestLooks::textsStayReadable()
     QHash<QString, double> light;
     {
         Windows windows;
+        QVERIFY(windows.filled);
         for (QWidget *window : windows.Both()) {
             const QImage image = Render(window, 1);
             for (FittedLabel *label : window->findChildren<FittedLabel *>())
@@ -232,6 +243,7 @@ void TestLooks::textsStayReadable()
     if (darkFromTheStart)
         QApplication::setPalette(DarkPalette());
     Windows windows;
+    QVERIFY(windows.filled);
     if (!darkFromTheStart) {
         QApplication::setPalette(DarkPalette());
         QCoreApplication::processEvents(); // the change reaches the widgets as an event
@@ -267,6 +279,7 @@ void TestLooks::focusRingShowsAtOpening()
     QFETCH(bool, help);
     QFETCH(bool, helpClosedFirst);
     Windows windows;
+    QVERIFY(windows.filled);
     // the help window is modal: the main window is reached once it is gone
     if (!help)
         windows.help.hide();

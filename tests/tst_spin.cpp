@@ -4,6 +4,7 @@
 #include "gameview.h"
 #include "module1.h"
 #include "spin.h"
+#include "testtexts.h"
 
 #include <QTest>
 
@@ -18,7 +19,7 @@ public:
     QStringList log;
     QString reels[ReelCount];
     bool pictureShown = false;
-    QString wins = QStringLiteral("Parties gagnantes : 0");
+    QString wins = testdata::Text("wins").arg(0);
     QString rate = QStringLiteral("0.0%");
 
     void HideWinPicture() override
@@ -144,7 +145,7 @@ void TestSpin::oneGame()
     QCOMPARE(game.counters.GamesWon(), quint64(won ? 1 : 0));
     QCOMPARE(game.beeps, won ? 1 : 0);
     QCOMPARE(game.view.pictureShown, won);
-    QCOMPARE(game.view.wins, QStringLiteral("Parties gagnantes : %1").arg(won ? 1 : 0));
+    QCOMPARE(game.view.wins, testdata::Text("wins").arg(won ? 1 : 0));
     QCOMPARE(game.view.rate, won ? QStringLiteral("100.0%") : QStringLiteral("0.0%"));
 }
 
@@ -153,11 +154,12 @@ void TestSpin::operationsComeInOrder_data()
     QTest::addColumn<Draws>("draws");
     QTest::addColumn<QStringList>("log");
 
-    QTest::newRow("lost game") << Draws{
-        0.1f, 0.2f,
-        0.3f} << QStringList{"hide",    "reel0=1",   "reel1=2",
-                             "reel2=3", "read0",     "read1",
-                             "read2",   "rate=0.0%", "said=Rouleaux : 1, 2, 3. Partie perdue."};
+    QTest::newRow("lost game")
+        << Draws{0.1f, 0.2f, 0.3f}
+        << QStringList{
+               "hide",    "reel0=1",   "reel1=2",
+               "reel2=3", "read0",     "read1",
+               "read2",   "rate=0.0%", "said=" + testdata::Text("lost").arg(1).arg(2).arg(3)};
     // every reel is read even after the first seven
     QTest::newRow("three sevens read every reel")
         << Draws{0.75f, 0.75f, 0.75f}
@@ -169,9 +171,9 @@ void TestSpin::operationsComeInOrder_data()
                        "read1",
                        "read2",
                        "show",
-                       "wins=Parties gagnantes : 1",
+                       "wins=" + testdata::Text("wins").arg(1),
                        "rate=100.0%",
-                       "said=Rouleaux : 7, 7, 7. Partie gagnée."};
+                       "said=" + testdata::Text("won").arg(7).arg(7).arg(7)};
 }
 
 void TestSpin::operationsComeInOrder()
@@ -198,23 +200,17 @@ void TestSpin::sequences_data()
     const Draws win{0.75f, 0.75f, 0.75f}, loss{0.1f, 0.2f, 0.3f};
 
     QTest::newRow("win then loss hides the picture and keeps the count")
-        << (win + loss) << point << false << "Parties gagnantes : 1"
-        << "50.0%" << 1;
+        << (win + loss) << point << false << testdata::Text("wins").arg(1) << "50.0%" << 1;
     QTest::newRow("loss then win counts the first win")
-        << (loss + win) << point << true << "Parties gagnantes : 1"
-        << "50.0%" << 1;
+        << (loss + win) << point << true << testdata::Text("wins").arg(1) << "50.0%" << 1;
     QTest::newRow("loss then loss keeps the first text")
-        << (loss + loss) << point << false << "Parties gagnantes : 0"
-        << "0.0%" << 0;
+        << (loss + loss) << point << false << testdata::Text("wins").arg(0) << "0.0%" << 0;
     QTest::newRow("two wins of three")
-        << (win + loss + win) << point << true << "Parties gagnantes : 2"
-        << "66.7%" << 2;
+        << (win + loss + win) << point << true << testdata::Text("wins").arg(2) << "66.7%" << 2;
     QTest::newRow("comma locale from the first game")
-        << loss << comma << false << "Parties gagnantes : 0"
-        << "0,0%" << 0;
+        << loss << comma << false << testdata::Text("wins").arg(0) << "0,0%" << 0;
     QTest::newRow("comma locale after a win of three")
-        << (win + loss + loss) << comma << false << "Parties gagnantes : 1"
-        << "33,3%" << 1;
+        << (win + loss + loss) << comma << false << testdata::Text("wins").arg(1) << "33,3%" << 1;
 }
 
 void TestSpin::sequences()
@@ -247,7 +243,7 @@ void TestSpin::countersPastThirtyTwoBits()
 
     QCOMPARE(game.counters.GamesPlayed(), quint64(1) << 32);
     QCOMPARE(game.counters.GamesWon(), quint64(1) << 31);
-    QCOMPARE(game.view.wins, QStringLiteral("Parties gagnantes : 2147483648"));
+    QCOMPARE(game.view.wins, testdata::Text("wins").arg(quint64(1) << 31));
     QCOMPARE(game.view.rate, QStringLiteral("50.0%"));
 }
 
