@@ -102,6 +102,10 @@ cmake -S . -B build-windows/target -G Ninja -DCMAKE_BUILD_TYPE=Release \
     -DWINDOWS_PUBLISHER="$publisher" >/dev/null
 cmake --build build-windows/target --parallel 2
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' build-windows/target/CMakeCache.txt)
+# The program's name as the build has it, which the MSI's summary and every
+# signature show.
+display_name=$(sed -n 's/^CMAKE_PROJECT_DESCRIPTION:STATIC=//p' build-windows/target/CMakeCache.txt)
+export APP_DISPLAY_NAME=$display_name
 
 if ! $release_only; then
     begin "the tests under Wine"
@@ -161,7 +165,7 @@ makensis -V2 -INPUTCHARSET UTF8 -DSTAGE="$source_dir/$stage" -DOUTFILE="$install
     -DFILES="$source_dir/$lists/install.nsh" -DUNFILES="$source_dir/$lists/uninstall.nsh" \
     -DICON="$source_dir/build-windows/target/packaging/bandit-manchot.ico" \
     -DVERSION="$version" -DPUBLISHER="$publisher" "${sign[@]}" \
-    packaging/windows/installer.nsi >&2
+    build-windows/target/packaging/installer.nsi >&2
 
 begin "the Windows Installer package"
 msi=$source_dir/build-windows/bandit-manchot-$version-x64.msi
@@ -185,8 +189,7 @@ released_at=$(date -u -d "@$SOURCE_DATE_EPOCH" '+%Y-%m-%d %H:%M:%S')
 TZ=UTC faketime -f "$released_at" wixl -a x64 -D Win64=yes -D Stage="$stage" \
     -D Version="$version" -D Publisher="$publisher" -D ProductCode="$product_code" \
     -D Icon=build-windows/target/packaging/bandit-manchot.ico \
-    -o "$msi" packaging/windows/bandit-manchot.wxs build-windows/msi-files.wxs
-display_name=$(sed -n 's/^CMAKE_PROJECT_DESCRIPTION:STATIC=//p' build-windows/target/CMakeCache.txt)
+    -o "$msi" build-windows/target/packaging/bandit-manchot.wxs build-windows/msi-files.wxs
 TZ=UTC faketime -f "$released_at" msibuild "$msi" -s "$display_name" "$publisher" "x64;1036" \
     "{$(release_guid "package $version $SOURCE_DATE_EPOCH $publisher")}"
 ! $signing || scripts/windows/sign.sh "$msi"

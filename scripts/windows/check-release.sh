@@ -80,9 +80,10 @@ program="$second/build-windows/stage/bandit-manchot.exe"
 for file in "$program" "${signed[0]}" "${signed[1]}"; do
     verify "$file" || { cat "$scratch/verify.log" >&2; echo "$file: not signed right" >&2; exit 1; }
 done
+# The prefix is new: the installer's folder is the one in the user's programs.
 python3 tests/e2e/harness.py --windows bash -c '
     wine "$1" /S /CurrentUser && wineserver -w
-    cp "$WINEPREFIX/drive_c/users/$(id -un)/AppData/Local/Programs/Bandit Manchot/uninstall.exe" "$2"
+    cp "$WINEPREFIX/drive_c/users/$(id -un)/AppData/Local/Programs/"*/uninstall.exe "$2"
 ' sh "${signed[0]}" "$scratch/uninstall.exe"
 verify "$scratch/uninstall.exe" \
     || { cat "$scratch/verify.log" >&2; echo "the uninstaller is not signed right" >&2; exit 1; }
