@@ -76,7 +76,7 @@ cmake -G Ninja -S "$work/src" -B "$work/build" \
     -DCMAKE_INSTALL_PREFIX="$prefix" "${options[@]}" \
     >"$work/configure.log" 2>&1 \
     || { tail -40 "$work/configure.log" >&2; exit 1; }
-echo "== building Qt for Windows (some ten minutes on two cores)" >&2
+echo "== building Qt for Windows, once for this configuration" >&2
 cmake --build "$work/build" --parallel 2 >"$work/build.log" 2>&1 \
     || { tail -40 "$work/build.log" >&2; exit 1; }
 cmake --install "$work/build" >"$work/install.log" 2>&1 \
