@@ -171,10 +171,13 @@ begin "the Windows Installer package"
 msi=$source_dir/build-windows/bandit-manchot-$version-x64.msi
 # Windows Installer names a version by its product code, which MajorUpgrade
 # needs to change with each, and a build by its package code: both follow
-# from the release, under a namespace of the program's own.
+# from the release, under the program's own namespace, the bill of
+# materials' (sbom.py).
 release_guid() {
-    python3 -c 'import sys, uuid
-print(str(uuid.uuid5(uuid.UUID("4eb40eda-3f06-4717-be85-5037ad0f3d6a"), sys.argv[1])).upper())' "$1"
+    python3 -B -c 'import sys, uuid
+sys.path.insert(0, sys.argv[1])
+from sbom import NAMESPACE
+print(str(uuid.uuid5(NAMESPACE, sys.argv[2])).upper())' "$source_dir/scripts/windows" "$1"
 }
 product_code={$(release_guid "product $version")}
 # wixl-heat names folders at random: they are numbered in order instead, so
