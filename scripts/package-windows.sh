@@ -60,7 +60,7 @@ if ! on_windows_build_release; then
     done
     echo "=== on Debian 13, in a fresh root, from this tree's HEAD" >&2
     bash scripts/test-on.sh "${into_root[@]}" "$windows_build_release" \
-        "bash scripts/package-windows.sh $*" >&2
+        bash scripts/package-windows.sh "$@" >&2
     printf '%s\n' "$source_dir"/build-windows/*-setup.exe "$source_dir"/build-windows/*-x64.msi \
         "$source_dir"/build-windows/*-x64.zip
     exit 0

@@ -8,7 +8,9 @@
 # --archive, in an archive of it without .git, as a release tarball's user
 # has it). Needs root on a Debian machine.
 #   scripts/test-on.sh [--archive] [--bring-back FOLDER] [--env NAME=VALUE]...
-#                      [--file PATH]... trixie [COMMAND]
+#                      [--file PATH]... trixie [COMMAND [ARGUMENT...]]
+# The command runs in the tree with its arguments as given (bash -c '...' for a
+# line of shell); without one, bash scripts/test.sh.
 # With --bring-back, that folder of the tree inside the root (what the command
 # made there) replaces the same folder here once the command has passed.
 # --env gives the command a variable; --file shows it a file of this machine
@@ -17,7 +19,8 @@
 # the downloaded packages are kept in $BANDIT_CACHE (default
 # /var/cache/bandit-manchot), outside the tree, so a second run downloads
 # neither again; the command finds that cache at the same path and in
-# BANDIT_CACHE, for what it keeps there itself. Any failure to set the release
+# BANDIT_CACHE, for what it keeps there itself. Runs at the same time share it:
+# one at a time makes or reads a release's base. Any failure to set the release
 # up fails the run.
 set -euo pipefail
 from_archive=false
@@ -37,13 +40,39 @@ done
 [[ -z $bring_back || ( $bring_back != /* && /$bring_back/ != */../* ) ]] \
     || { echo "$0: --bring-back takes a folder of the tree: $bring_back" >&2; exit 2; }
 cd "$(dirname "$0")/.."
-release=${1:?usage: $0 [--archive] [--bring-back FOLDER] [--env NAME=VALUE]... [--file PATH]... RELEASE [COMMAND] (for example trixie)}
+release=${1:?usage: $0 [--archive] [--bring-back FOLDER] [--env NAME=VALUE]... [--file PATH]... RELEASE [COMMAND [ARGUMENT...]] (for example trixie)}
 shift
-command=${*:-bash scripts/test.sh}
+command=("$@")
+[[ ${#command[@]} -gt 0 ]] || command=(bash scripts/test.sh)
 cache=${BANDIT_CACHE:-/var/cache/bandit-manchot}
 arch=$(dpkg --print-architecture)
 
 [[ $(id -u) -eq 0 ]] || { echo "$0: run it as root (debootstrap and chroot need it)" >&2; exit 1; }
+
+# What the run makes goes with it, however it ends: its scratch files, and its
+# root once nothing of the machine is mounted in it any more.
+scratch=()
+root=""
+cleanup() {
+    if [[ -n $root ]]; then
+        # Whatever still runs inside the root ends with it.
+        for link in /proc/[0-9]*/root; do
+            [[ $(readlink "$link" 2>/dev/null) == "$root"* ]] || continue
+            pid=${link#/proc/}; kill -KILL "${pid%/root}" 2>/dev/null || true
+        done
+        for file in "${files[@]}"; do umount "$root$file" 2>/dev/null || true; done
+        umount -R "$root/proc" "$root/sys" "$root/dev" "$root/var/cache/apt/archives" "$root$cache" \
+            2>/dev/null || true
+        # Never remove a root that still has the machine's /dev or /sys inside.
+        if grep -q " $root/" /proc/self/mounts; then
+            echo "$0: $root still has mounts; left in place" >&2
+        else
+            rm -rf "$root"
+        fi
+    fi
+    rm -rf "${scratch[@]}"
+}
+trap cleanup EXIT
 if ! command -v debootstrap >/dev/null; then
     DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends debootstrap \
         || { apt-get update -q && DEBIAN_FRONTEND=noninteractive \
@@ -59,24 +88,26 @@ mirror=${archives%% *}
 # testing that moves from one to the next, and whether it is Debian's testing
 # or unstable, which move every day.
 release_file=$(mktemp)
+scratch+=("$release_file")
 fetch_release "$mirror" "$release" "$release_file" \
-    || { rm -f "$release_file"; echo "$0: $mirror has no release $release" >&2; exit 1; }
+    || { echo "$0: $mirror has no release $release" >&2; exit 1; }
 codename=$(sed -n 's/^Codename: //p' "$release_file")
 suite=$(sed -n 's/^Suite: //p' "$release_file")
-rm -f "$release_file"
 moving=false
 [[ $suite != testing && $suite != unstable ]] || moving=true
 [[ $release == "$codename" ]] || echo "== $release is $codename"
 release=$codename
 # Its archives that the mirror has: unstable has no -updates or -security.
 archives=$(debian_archives "$release" | while read -r uri name; do
-    scratch=$(mktemp)
-    ! fetch_release "$uri" "$name" "$scratch" || echo "$uri $name"
-    rm -f "$scratch"
+    ! fetch_release "$uri" "$name" "$release_file" || echo "$uri $name"
 done)
 
 mkdir -p "$cache/apt-$release"
 base="$cache/$release-$arch-minbase.tar"
+# Another run that makes the same base meanwhile waits, then finds it whole;
+# it is written beside, then renamed, so that it is never seen half-written.
+exec {base_lock}>"$base.lock"
+flock "$base_lock"
 # A moving release's base is made again once a week, so that its roots do
 # not start further and further from the archive.
 ! $moving || [[ -z $(find "$base" -mtime +6 2>/dev/null) ]] || rm -f "$base"
@@ -86,7 +117,8 @@ if [[ ! -s $base ]]; then
     script=()
     [[ -e /usr/share/debootstrap/scripts/$release ]] || script=(/usr/share/debootstrap/scripts/sid)
     staging=$(mktemp -d /var/tmp/debootstrap-"$release".XXXXXX)
-    trap 'rm -rf "$staging" "$base.partial"' EXIT
+    partial=$(mktemp "$base.XXXXXX")
+    scratch+=("$staging" "$partial")
     echo "== making a minimal $release root from $mirror"
     if ! debootstrap --variant=minbase --arch="$arch" "$release" "$staging" "$mirror" "${script[@]}"; then
         $moving || exit 1
@@ -95,31 +127,15 @@ if [[ ! -s $base ]]; then
             | sed 's/^/    /' >&2
         exit "$ARCHIVE_FAULT"
     fi
-    tar -C "$staging" -cf "$base.partial" .
-    mv "$base.partial" "$base"
+    tar -C "$staging" -cf "$partial" .
+    chmod 0644 "$partial"
+    mv "$partial" "$base"
     rm -rf "$staging"
-    trap - EXIT
 fi
 
 root=$(mktemp -d /var/tmp/bandit-"$release".XXXXXX)
-cleanup() {
-    # Whatever still runs inside the root ends with it.
-    for link in /proc/[0-9]*/root; do
-        [[ $(readlink "$link" 2>/dev/null) == "$root"* ]] || continue
-        pid=${link#/proc/}; kill -KILL "${pid%/root}" 2>/dev/null || true
-    done
-    for file in "${files[@]}"; do umount "$root$file" 2>/dev/null || true; done
-    umount -R "$root/proc" "$root/sys" "$root/dev" "$root/var/cache/apt/archives" "$root$cache" \
-        2>/dev/null || true
-    # Never remove a root that still has the machine's /dev or /sys inside.
-    if grep -q " $root/" /proc/self/mounts; then
-        echo "$0: $root still has mounts; left in place" >&2
-    else
-        rm -rf "$root"
-    fi
-}
-trap cleanup EXIT
 tar -C "$root" -xf "$base"
+exec {base_lock}>&-
 # mktemp made the root for its owner alone; a system's / is everyone's.
 chmod 0755 "$root"
 
@@ -160,10 +176,10 @@ for file in "${files[@]}"; do
     mount --bind -o ro "$file" "$root$file"
 done
 
-echo "== $release: $command"
+echo "== $release: ${command[*]}"
 chroot "$root" /usr/bin/env -i HOME=/root PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
     LANG=C.UTF-8 TERM=dumb CI="${CI:-}" BANDIT_CACHE="$cache" \
-    "${environment[@]}" bash -c "cd /root/bandit-manchot && $command"
+    "${environment[@]}" bash -c 'cd /root/bandit-manchot && exec "$@"' test-on "${command[@]}"
 if [[ -n $bring_back ]]; then
     # Copied beside it first, so that a failed copy leaves the old folder.
     rm -rf "$bring_back.brought"

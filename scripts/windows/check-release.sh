@@ -23,7 +23,7 @@ cd "$(dirname "$0")/../.."
 source scripts/windows/build-release.sh
 if ! on_windows_build_release; then
     [[ $# -eq 0 ]] || { echo "$0: a build of this tree is taken on Debian 13 alone" >&2; exit 2; }
-    exec bash scripts/test-on.sh "$windows_build_release" "bash scripts/windows/check-release.sh"
+    exec bash scripts/test-on.sh "$windows_build_release" bash scripts/windows/check-release.sh
 fi
 scripts/install-deps.sh windows
 scratch=$(mktemp -d)
