@@ -8,4 +8,4 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-60}
 cmake --build build -j2 --target bench_clock >/dev/null
-exec python3 tests/e2e/harness.py --no-accessibility build/bench/bench_clock "$seconds"
+exec python3 tests/e2e/on_a_desktop.py --no-accessibility build/bench/bench_clock "$seconds"

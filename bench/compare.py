@@ -13,7 +13,7 @@ bus, as a desktop without a screen reader runs).
 Prints medians and ratios; nothing here passes or fails on time. The Windows
 build, both programs cross-built the same way, is measured under Wine:
 
-    BUILD_DIR=build-windows/target python3 tests/e2e/harness.py --windows \
+    BUILD_DIR=build-windows/target python3 tests/e2e/on_a_desktop.py --windows \
         python3 bench/compare.py startup 30
 """
 
@@ -25,7 +25,8 @@ import time
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, os.path.join(HERE, "..", "tests", "e2e"))
-from harness import PROCESSES, scratch_folder, start_desktop  # noqa: E402
+from harness.desktop import start_desktop  # noqa: E402
+from harness.processes import PROCESSES, scratch_folder  # noqa: E402
 
 BUILD = os.environ.get("BUILD_DIR", os.path.join(HERE, "..", "build"))
 # A Windows build runs in the Wine prefix and on the desktop the harness made,

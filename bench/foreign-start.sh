@@ -39,7 +39,7 @@ time_to_window() {
 }
 export -f time_to_window
 export native
-python3 tests/e2e/harness.py --no-accessibility bash -c '
+python3 tests/e2e/on_a_desktop.py --no-accessibility bash -c '
     for ((run = 1; run <= $1; run++)); do
         echo "$2 $(time_to_window "$3" /usr/games/bandit-manchot)"
         echo "native $(time_to_window "$native/usr/games/bandit-manchot")"

@@ -16,8 +16,11 @@ import sys
 
 TOP = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..")
 sys.path.insert(0, os.path.join(TOP, "tests", "e2e"))
-from harness import (PROCESSES, TITLE, MainWindow, frame_geometry, press,  # noqa: E402
-                     scratch_folder, shown_frame, start_desktop, wait_for, window_id)
+from harness.desktop import start_desktop  # noqa: E402
+from harness.main_window import MainWindow, shown_frame  # noqa: E402
+from harness.processes import PROCESSES, scratch_folder, wait_for  # noqa: E402
+from harness.tables import TITLE  # noqa: E402
+from harness.x11_windows import frame_geometry, window_id  # noqa: E402
 
 
 def take(out):
@@ -34,7 +37,7 @@ def take(out):
         wait_for(lambda: window.text("Label6"), "the date")
         played = won = 0
         while not won:
-            _, won = window.next_game(lambda: press("space"), played, won)
+            _, won = window.next_game(window.press_jouer_with_the_keyboard, played, won)
             played += 1
         wait_for(window.coins_shown, "the coins on the screen")
         wait_for(lambda: window.text("Label5"), "the time")

@@ -17,10 +17,13 @@ import sys
 import tempfile
 import unittest
 
-from harness import (CONTROLS, GOLD, HELP_TEXT, PANEL, PROCESSES, SCREEN, TITLE, MainWindow, click,
-                     colour_count, contrast, frame_geometry, icon_sizes, main, pixels, press,
-                     scratch_folder, shown_frame, start_desktop, wait_for, wait_for_exit,
-                     window_id, window_title)
+from harness.desktop import PANEL, SCREEN, start_desktop
+from harness.main_window import MainWindow, shown_frame
+from harness.pixels import GOLD, colour_count, pixels, screen_pixels
+from harness.processes import PROCESSES, main, scratch_folder, wait_for, wait_for_exit
+from harness.tables import HELP_TEXT, TITLE, text
+from harness.user_input import click, press
+from harness.x11_windows import frame_geometry, icon_sizes, window_id, window_title
 
 PROGRAM = None  # set from the command line
 SCRATCH = scratch_folder("real-window-")
@@ -69,14 +72,15 @@ class RealWindowTest(unittest.TestCase):
         program.printed.seek(0)
         self.assertEqual(status, 0, program.printed.read())
 
-    def play(self, window, games, played_before=0, won=0, press_jouer=lambda: press("space"),
-             on_screen=True):
-        """Presses Jouer for each game (space, unless told otherwise) and
-        checks what the window shows, the coins' gold on the screen too when
-        it can be read; returns the games played and won so far."""
+    def play(self, window, games, played_before=0, won=0, press_jouer=None, on_screen=True):
+        """Presses Jouer for each game (with the keyboard, unless told
+        otherwise) and checks what the window shows, the coins' gold on the
+        screen too when it can be read; returns the games played and won so
+        far."""
+        press_jouer = press_jouer or window.press_jouer_with_the_keyboard
         for played in range(played_before + 1, played_before + games + 1):
             reels, won = window.next_game(press_jouer, played - 1, won)
-            self.assertEqual(window.text("lblWins"), "Parties gagnantes : %d" % won)
+            self.assertEqual(window.text("lblWins"), text("wins", won))
             self.assertEqual(window.picture_shown(), "7" in reels, "picture after %s" % reels)
             if on_screen and ("7" in reels or played == played_before + 1):
                 self.assertEqual(window.coins_shown(), "7" in reels,
@@ -85,38 +89,38 @@ class RealWindowTest(unittest.TestCase):
 
     def test_a_session_of_play(self):
         program, window = self.start_program()
-        self.assertEqual(window.reels(), ["", "", ""])
-        self.assertEqual(window.text("lblWins"), "Parties gagnantes : 0")
-        self.assertEqual(window.text("lblRate"), "0.0%")
-        self.assertFalse(window.picture_shown())
         # the controls' area stands at its place, which lies well in the free area
         self.assertEqual(window.origin, (264, 181))
         main = window_id("^Bandit Manchot et Horloge")
         # the title the desktop shows is the window's own, with nothing added
         self.assertEqual(window_title(main), TITLE)
         self.assertIn("32 x 32", icon_sizes(main))
-        self.assertEqual([window.control(name).description
-                          for name in ("Label1", "Label2", "Label3", "Label5", "Label6")],
-                         ["Rouleau 1", "Rouleau 2", "Rouleau 3", "Heure", "Date"])
 
         played, won = self.play(window, 40)
         print("%d games, %d won" % (played, won))
 
-        # The time shown is the wall clock's, and it moves on.
+        # The time shown is the wall clock's, and it moves on: a reading lies
+        # between the second before the one it was asked in and the moment
+        # it came back, however slow the machine.
         def shown_time():
-            text = window.text("Label5")
-            now = datetime.datetime.now()
-            return text and (datetime.datetime.combine(now.date(),
-                             datetime.datetime.strptime(text, "%H:%M:%S").time()), now)
-        first, now = wait_for(shown_time, "the time")
-        self.assertLess(abs((now - first).total_seconds()), 3, window.text("Label5"))
-        wait_for(lambda: shown_time()[0] > first, "the time to move on")
+            asked = datetime.datetime.now().replace(microsecond=0)
+            shown = window.text("Label5")
+            answered = datetime.datetime.now()
+            if not shown:
+                return None
+            at = datetime.datetime.combine(asked.date(),
+                                           datetime.datetime.strptime(shown, "%H:%M:%S").time())
+            return at if asked - datetime.timedelta(seconds=1) <= at <= answered else None
+        first = wait_for(shown_time, "the wall clock's time")
+        wait_for(lambda: (shown_time() or first) > first, "the time to move on")
 
         window.open_menu_entry("Horloge", "Date")
         today = datetime.date.today().strftime("%d/%m/%Y")
         wait_for(lambda: window.text("Label6") == today, "today's date in Label6")
 
-        # While the help window is open, nothing reaches the main window.
+        # The help window, from its menu entry, as the desktop shows it; closed
+        # with Quitter or through its frame. (What it blocks is the widget
+        # tests'.)
         for close_by in ("space", "alt+F4"):
             window.open_menu_entry("?", "Aide")
             help_frame = wait_for(lambda: shown_frame(self.pyatspi, program, "Aide"), "the help window")
@@ -125,24 +129,9 @@ class RealWindowTest(unittest.TestCase):
             self.assertEqual(window_title(help_id), "Aide")
             self.assertIn("32 x 32", icon_sizes(help_id))
             quit_button = next(child for child in help_frame
-                               if child is not None and child.name == "Quitter")
-            focused = lambda: quit_button.getState().contains(self.pyatspi.STATE_FOCUSED)
-            wait_for(focused, "the focus on Quitter")
-
-            before = (window.reels(), window.text("lblRate"), window.text("lblWins"))
-            for blocked in (window.control("Command1"), window.control("Command2"),
-                            window.menu("Horloge")):
-                click(*window.centre(blocked))
-            # A click on the help window itself gives it the keyboard back;
-            # by then the clicks before it have been handled.
-            help_label = next(child for child in help_frame if child.name == HELP_TEXT)
-            click(*window.centre(help_label))
-            wait_for(focused, "the focus back on Quitter")
-            self.assertIsNone(program.poll(), "Fin ended the program under the help window")
-            self.assertEqual((window.reels(), window.text("lblRate"), window.text("lblWins")),
-                             before)
-            self.assertFalse(window.menu("Horloge")[0].getState()
-                             .contains(self.pyatspi.STATE_SHOWING))
+                               if child is not None and child.name == text("quit"))
+            wait_for(lambda: quit_button.getState().contains(self.pyatspi.STATE_FOCUSED),
+                     "the focus on Quitter")
             press(close_by)
             wait_for(lambda: shown_frame(self.pyatspi, program, "Aide") is None, "the help window to close")
 
@@ -151,51 +140,28 @@ class RealWindowTest(unittest.TestCase):
         click(*window.centre(window.control("Command2")))
         self.assert_ends_cleanly(program, "Fin")
 
-    def text_contrasts(self, scale, extra_env):
-        """Starts the program, fills every label and measures on a screenshot
-        each text's contrast against what is drawn behind it; checks on the
-        way that the window, frame included, lies in the screen's free area."""
-        program, window = self.start_program(scale, extra_env)
-        press("space")
-        window.open_menu_entry("Horloge", "Date")
-        wait_for(lambda: all(window.text(name) for name in CONTROLS if name.startswith("Label")),
-                 "every label to show a text")
-
-        x, y, width, height = frame_geometry(window_id("^Bandit Manchot et Horloge"))
-        self.assertGreaterEqual(min(x, y), 0)
-        self.assertLessEqual(x + width, SCREEN[0])
-        self.assertLessEqual(y + height, SCREEN[1] - PANEL)
-
-        screenshot = os.path.join(SCRATCH, "contrast.png")
-        subprocess.run(["import", "-window", "root", screenshot], check=True)
-        contrasts = {}
-        for name in CONTROLS:
-            if name.startswith(("Label", "lbl")):
-                x, y, width, height = window.extents(window.control(name))
-                inside = pixels(screenshot, (x + 3, y + 3, width - 6, height - 6))
-                contrasts[name] = max(contrast(pixel, inside[0]) for pixel in inside)
-        x, y, _, _ = window.extents(window.menu("Horloge"))
-        menu_bar = pixels(screenshot, (x - 4, y + 2, 1, 1))[0]
-        click(*window.centre(window.control("Command2")))
-        self.assert_ends_cleanly(program, "Fin")
-        return contrasts, menu_bar
-
     def test_dark_scheme_on_a_scaled_screen(self):
-        """At 150 % on a 1920 x 1080 screen with a panel, under a dark scheme,
-        every text is about as readable as under the light one."""
+        """At 150 % on a 1920 x 1080 screen with a panel, under a dark scheme
+        from the desktop's theme: the scheme reaches the program, and the
+        window, frame included, lies in the screen's free area. (How readable
+        each text is under a dark palette is the widget tests'.)"""
         config = os.path.join(SCRATCH, "config")
         os.makedirs(os.path.join(config, "qt6ct"), exist_ok=True)
         with open(os.path.join(config, "qt6ct", "qt6ct.conf"), "w") as file:
             file.write(QT6CT_DARK)
-        light, light_menu = self.text_contrasts(1.5, {})
-        dark, dark_menu = self.text_contrasts(1.5, {"QT_QPA_PLATFORMTHEME": "qt6ct",
-                                                    "XDG_CONFIG_HOME": config})
-        # the menus follow the desktop's scheme, so it is in force
-        self.assertLess(sum(dark_menu), sum(light_menu) / 2)
-        for name, measured in dark.items():
-            print("%s: %.2f : 1 dark, %.2f : 1 light" % (name, measured, light[name]))
-            self.assertGreaterEqual(measured, 3.0, name)
-            self.assertGreaterEqual(measured, 0.9 * light[name], name)
+        program, window = self.start_program(1.5, {"QT_QPA_PLATFORMTHEME": "qt6ct",
+                                                   "XDG_CONFIG_HOME": config})
+        frame = lambda: frame_geometry(window_id("^Bandit Manchot et Horloge"))
+        in_free_area = lambda x, y, width, height: (
+            min(x, y) >= 0 and x + width <= SCREEN[0] and y + height <= SCREEN[1] - PANEL)
+        # the window manager may still be placing the frame
+        wait_for(lambda: in_free_area(*frame()), "the frame to lie in the screen's free area")
+        # the menu bar, which follows the desktop's scheme, is dark
+        x, y, _, _ = window.extents(window.menu("Horloge"))
+        menu_bar = screen_pixels((x - 4, y + 2, 1, 1))[0]
+        self.assertLess(sum(menu_bar), 3 * 128, menu_bar)
+        click(*window.centre(window.control("Command2")))
+        self.assert_ends_cleanly(program, "Fin")
 
     def test_wayland(self):
         """On a headless Wayland compositor, played as a screen reader's user
@@ -231,7 +197,8 @@ class RealWindowTest(unittest.TestCase):
         act = lambda name: window.control(name).queryAction().doAction(0)
         played = won = 0
         while not won:
-            played, won = self.play(window, 1, played, won, lambda: act("Command1"), False)
+            played, won = self.play(window, 1, played, won, window.press_jouer_through_the_bus,
+                                    False)
             self.assertLess(played, 100, "no win in 100 games")
 
         shots = tempfile.mkdtemp(prefix="shots-", dir=SCRATCH)

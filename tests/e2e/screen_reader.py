@@ -19,12 +19,27 @@ import sys
 import tempfile
 import unittest
 
-from harness import (HELP_TEXT, PROCESSES, TITLE, MainWindow, main, press, scratch_folder,
-                     shown_frame, start_desktop, wait_for, wait_for_exit)
+from harness.desktop import start_desktop
+from harness.main_window import MainWindow, shown_frame
+from harness.processes import PROCESSES, main, scratch_folder, wait_for, wait_for_exit
+from harness.tables import HELP_TEXT, TITLE, text
+from harness.user_input import press
 
 PROGRAM = None  # set from the command line
 SCRATCH = scratch_folder("screen-reader-")
-OUTCOME = re.compile(r"Rouleaux : (\d), (\d), (\d)\. Partie (gagnée|perdue)\.")
+# Each game's outcome, as the program words it, with the reels it names.
+OUTCOMES = {won: re.compile(re.escape(text(won)).replace("%1", r"(\d)").replace("%2", r"(\d)")
+                            .replace("%3", r"(\d)"))
+            for won in ("won", "lost")}
+
+
+def outcome(said):
+    """The reels and the outcome a line says, or None."""
+    for won, pattern in OUTCOMES.items():
+        match = pattern.fullmatch(said)
+        if match:
+            return [*match.groups(), won]
+    return None
 
 
 def as_written(said):
@@ -108,16 +123,15 @@ class ScreenReaderTest(unittest.TestCase):
         program = PROCESSES.start([PROGRAM], env=env, stderr=complaints)
         window = MainWindow(pyatspi, wait_for(lambda: shown_frame(pyatspi, program, TITLE),
                                               "the main window"))
-        speech.wait(lambda text: text.startswith("Jouer"), "Jouer", heard_before)
+        speech.wait(lambda line: line.startswith(text("play")), "Jouer", heard_before)
 
         for game in range(1, 4):
             before = len(speech.said())
             press("space")
-            outcome = speech.wait(OUTCOME.fullmatch, "game %d" % game, before)
+            said = speech.wait(outcome, "game %d" % game, before)
         # what was said is what the window shows
         reels = window.reels()
-        self.assertEqual(list(OUTCOME.fullmatch(outcome).groups()),
-                         reels + ["gagnée" if "7" in reels else "perdue"])
+        self.assertEqual(outcome(said), reels + ["won" if "7" in reels else "lost"])
 
         before = len(speech.said())
         press("F10")
@@ -133,12 +147,12 @@ class ScreenReaderTest(unittest.TestCase):
         before = len(speech.said())
         press("space")
         wait_for(lambda: shown_frame(pyatspi, program, "Aide") is None, "the help window to close")
-        speech.wait(lambda text: text.startswith("Jouer"), "Jouer once back", before)
+        speech.wait(lambda line: line.startswith(text("play")), "Jouer once back", before)
 
         said = speech.said()
-        for moment, text in speech.lines[heard_before:]:
-            print(moment, text)
-        outcomes = [text for text in said if OUTCOME.fullmatch(text)]
+        for moment, line in speech.lines[heard_before:]:
+            print(moment, line)
+        outcomes = [line for line in said if outcome(line)]
         self.assertEqual(len(outcomes), 3, "each game said once")
         self.assertEqual(len([text for text in said if text.rstrip(".") == today]), 1,
                          "the date said once")

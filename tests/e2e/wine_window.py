@@ -14,7 +14,7 @@ this one each of the three ways, leaving its files alone, one entry in
 "Apps" and a program that plays; this release is then refused over it. Runs
 in the Wine prefix and on the display that the harness makes:
 
-    harness.py --windows python3 wine_window.py setup.exe setup.msi portable.zip \
+    on_a_desktop.py --windows python3 wine_window.py setup.exe setup.msi portable.zip \
         next-setup.exe next-setup.msi next-portable.zip
 """
 
@@ -28,8 +28,11 @@ import tempfile
 import unittest
 import zipfile
 
-from harness import (GOLD, PROCESSES, main, press, screen_colour_count, wait_for, wait_for_exit,
-                     window_id, xdotool)
+from harness.pixels import GOLD, screen_colour_count, screen_pixels
+from harness.processes import PROCESSES, main, wait_for, wait_for_exit
+from harness.tables import CONTROLS, TITLE as FULL_TITLE
+from harness.user_input import press, xdotool
+from harness.x11_windows import window_id
 
 INSTALLER = MSI = ZIP = NEXT_INSTALLER = NEXT_MSI = NEXT_ZIP = None  # from the command line
 # xdotool matches titles as bytes: the title's ASCII start.
@@ -37,7 +40,7 @@ TITLE = "^Bandit Manchot et Horloge Num"
 PREFIX = os.environ.get("WINEPREFIX", "")
 DRIVE_C = os.path.join(PREFIX, "drive_c")
 PROFILE = os.path.join(DRIVE_C, "users", getpass.getuser())
-SHORTCUT_NAME = "Bandit Manchot et Horloge Numérique.lnk"
+SHORTCUT_NAME = FULL_TITLE + ".lnk"
 # The release, as the changelog's first entry names it.
 with open(os.path.join(os.path.dirname(__file__), "..", "..", "debian", "changelog")) as changelog:
     RELEASE = re.match(r"\S+ \(([^)]+)\)", changelog.readline()).group(1)
@@ -88,7 +91,7 @@ def versions_in_apps(registry):
     with open(exported, encoding="utf-16") as file:
         entries = file.read().split("\n[")
     return sorted(re.search(r'"DisplayVersion"="([^"]*)"', entry).group(1) for entry in entries
-                  if '"DisplayName"="Bandit Manchot et Horloge Numérique"' in entry)
+                  if '"DisplayName"="%s"' % FULL_TITLE in entry)
 
 
 def files_in(folder):
@@ -129,6 +132,15 @@ def as_windows(version):
         raise RuntimeError("winecfg could not make the prefix " + version)
 
 
+def reels_row(window):
+    """The screen's rectangle of the three reels, where each game shows."""
+    x, y, _, _ = geometry(window)
+    left, top, _, height = CONTROLS["Label1"]
+    right = CONTROLS["Label3"][0] + CONTROLS["Label3"][2]
+    # the frame's title bar and the menu bar stand above the client area
+    return (x + left, y + top, right - left, height + 60)
+
+
 def menu_bar_pixels(window, colour):
     """How many of the 160 pixels of a strip of the menu bar, to the right of
     its menus, have this colour."""
@@ -163,11 +175,19 @@ class WineWindowTest(unittest.TestCase):
         self.assertEqual(wait_for_exit(program, "Fin"), 0)
 
     def play_to_a_win_and_open_help(self, window):
+        # Each game is looked at once drawn: the reels' row changes with
+        # every game but one in a thousand, which repeats the digits before.
+        reels = reels_row(window)
         for game in range(1, 101):
+            before = screen_pixels(reels)
             press("space")
+            try:
+                wait_for(lambda: screen_pixels(reels) != before, "game %d drawn" % game)
+            except AssertionError:
+                pass  # the same digits again
             if screen_colour_count(geometry(window), GOLD) > 1000:
                 break
-        wait_for(lambda: screen_colour_count(geometry(window), GOLD) > 1000, "the coins")
+        self.assertGreater(screen_colour_count(geometry(window), GOLD), 1000, "no win in 100 games")
         print("the coins showed after %d games" % game)
 
         # F10 opens "Horloge"; to the right, "?" opens below it, then "Aide".
@@ -202,7 +222,7 @@ class WineWindowTest(unittest.TestCase):
         self.assertEqual(wine(INSTALLER, "/S", *install["arguments"]), 0)
         self.assertTrue(os.path.isfile(shortcut), shortcut)
         entry = uninstall_entry(install["registry"])
-        for value in ('"DisplayName"="Bandit Manchot et Horloge Numérique"',
+        for value in ('"DisplayName"="%s"' % FULL_TITLE,
                       '"DisplayVersion"="%s"' % RELEASE, '"Publisher"="',
                       '"DisplayIcon"="%s\\\\bandit-manchot.exe,0"'
                       % as_written_in_the_registry(install["folder"]), '"EstimatedSize"=dword:'):
