@@ -2,8 +2,9 @@
 # SPDX-FileCopyrightText: 2026 The Bandit Manchot developers
 # SPDX-License-Identifier: MIT
 
-# Builds the Debian packages once more, from the source package that
-# scripts/package.sh made in build-package/ (which it needs first), unpacked
+# Builds the Debian packages once more, from the source package of
+# debian/changelog's version that scripts/package.sh made in build-package/
+# (which it needs first; another version's may lie beside it), unpacked
 # in a folder of another name; dpkg-buildpackage takes the time stamp from
 # debian/changelog. Fails unless the source package, the program's package
 # and its debug symbols' are the same byte for byte as the first ones.
@@ -11,8 +12,13 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 arch=$(dpkg --print-architecture)
-first=(build-package/*.dsc build-package/*.tar.xz build-package/*_"$arch".deb)
-[[ -f ${first[0]} ]] || { echo "$0: no packages; run scripts/package.sh first" >&2; exit 1; }
+name=$(dpkg-parsechangelog -S Source)
+version=$(dpkg-parsechangelog -S Version)
+first=(build-package/"${name}_$version".dsc build-package/"${name}_$version".tar.xz
+       build-package/*_"${version}_$arch".deb)
+for file in "${first[@]}"; do
+    [[ -f $file ]] || { echo "$0: no $file; run scripts/package.sh first" >&2; exit 1; }
+done
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 again="$scratch/a second, longer folder"

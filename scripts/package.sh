@@ -72,5 +72,5 @@ dpkg-deb -x "$deb" "$tree"
 cmake -DAPPSTREAMCLI="$(command -v appstreamcli)" -DTREE="$tree" -P tests/check_metainfo.cmake >&2
 rm -rf "$tree"
 echo "$changes"
-[[ ${#cross[@]} -gt 0 ]] || ls build-package/*.dsc
+[[ ${#cross[@]} -gt 0 ]] || ls "build-package/bandit-manchot_$version.dsc"
 ls build-package/*_"$host_arch".deb
