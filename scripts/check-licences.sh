@@ -13,9 +13,9 @@ if [[ -e .git ]] && command -v git >/dev/null; then
     reuse lint --quiet 2>/dev/null || { reuse lint | tail -n 30 >&2; exit 1; }
 else
     copy=$(mktemp -d)
+    trap 'rm -rf "$copy" "$copy.ignored"' EXIT
     # .gitignore's patterns, as tar reads them.
     sed -n '/^[^#]/{s|^/|./|; s|/$||; p}' .gitignore >"$copy.ignored"
-    trap 'rm -rf "$copy" "$copy.ignored"' EXIT
     tar --exclude=./.git --exclude-from="$copy.ignored" -cf - . | tar -x -C "$copy"
     (cd "$copy" && { reuse lint --quiet 2>/dev/null || { reuse lint | tail -n 30 >&2; exit 1; }; })
 fi

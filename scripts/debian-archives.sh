@@ -34,17 +34,20 @@ moving_release() {
 # apt_get ARGUMENT...: apt-get, whose failure on a moving release stops the
 # script with ARCHIVE_FAULT, after naming the packages and apt's reasons.
 apt_get() {
-    local log status
-    log=$(mktemp)
-    { apt-get "$@" 2>&1 || echo $? >"$log.status"; } | tee "$log"
-    status=$(cat "$log.status" 2>/dev/null || echo 0)
+    local output status=0
+    # apt's lines go by as it writes them, and are kept for its reasons; in
+    # memory, so that nothing is left behind however the caller stops.
+    { output=$(apt-get "$@" 2>&1 | while IFS= read -r line || [[ -n $line ]]; do
+                   printf '%s\n' "$line" >&3
+                   printf '%s\n' "$line"
+               done; exit "${PIPESTATUS[0]}") || status=$?; } 3>&1
     if [[ $status -ne 0 ]] && moving_release; then
         echo "ARCHIVE: $(. /etc/os-release && echo "$PRETTY_NAME")'s archive cannot give" \
              "what 'apt-get $*' asks for now; apt says:" >&2
-        grep -E '^(E: |W: |Err:| .*(Depends|Breaks|Conflicts): )' "$log" | sed 's/^/    /' >&2
+        grep -E '^(E: |W: |Err:| .*(Depends|Breaks|Conflicts): )' <<<"$output" \
+            | sed 's/^/    /' >&2 || true
         status=$ARCHIVE_FAULT
     fi
-    rm -f "$log" "$log.status"
     return "$status"
 }
 

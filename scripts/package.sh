@@ -68,9 +68,9 @@ lintian --pedantic --fail-on error,warning --display-info "$changes" >&2
 # validated here, where any other finding fails.
 deb=build-package/bandit-manchot_${version}_$host_arch.deb
 tree=$(mktemp -d)
+trap 'rm -rf "$tree"' EXIT
 dpkg-deb -x "$deb" "$tree"
 cmake -DAPPSTREAMCLI="$(command -v appstreamcli)" -DTREE="$tree" -P tests/check_metainfo.cmake >&2
-rm -rf "$tree"
 echo "$changes"
 [[ ${#cross[@]} -gt 0 ]] || ls "build-package/bandit-manchot_$version.dsc"
 ls build-package/*_"$host_arch".deb
