@@ -117,7 +117,7 @@ begin "the installed folder"
 stage=build-windows/stage
 rm -rf "$stage"
 cmake --install build-windows/target --prefix "$stage" >/dev/null
-find "$stage" -name '*.exe' -o -name '*.dll' | xargs x86_64-w64-mingw32-strip --strip-unneeded
+find "$stage" \( -name '*.exe' -o -name '*.dll' \) -exec x86_64-w64-mingw32-strip --strip-unneeded {} +
 if $signing; then
     scripts/windows/sign.sh "$stage/bandit-manchot.exe"
 else
