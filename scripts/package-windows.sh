@@ -109,7 +109,7 @@ export APP_DISPLAY_NAME=$display_name
 
 if ! $release_only; then
     begin "the tests under Wine"
-    python3 tests/e2e/harness.py --windows \
+    python3 tests/e2e/on_a_desktop.py --windows \
         ctest --test-dir build-windows/target --output-on-failure
 fi
 
@@ -227,7 +227,7 @@ if ! $release_only; then
         || { tail -n 30 "$next/build.log" >&2; exit 1; }
 
     begin "the release files, played under Wine as Windows 11 and 10, and updated"
-    python3 tests/e2e/harness.py --windows \
+    python3 tests/e2e/on_a_desktop.py --windows \
         python3 -W ignore tests/e2e/wine_window.py "$installer" "$msi" "$zip" \
         $(tail -n 3 "$next/built")
 fi

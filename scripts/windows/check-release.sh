@@ -81,7 +81,7 @@ for file in "$program" "${signed[0]}" "${signed[1]}"; do
     verify "$file" || { cat "$scratch/verify.log" >&2; echo "$file: not signed right" >&2; exit 1; }
 done
 # The prefix is new: the installer's folder is the one in the user's programs.
-python3 tests/e2e/harness.py --windows bash -c '
+python3 tests/e2e/on_a_desktop.py --windows bash -c '
     wine "$1" /S /CurrentUser && wineserver -w
     cp "$WINEPREFIX/drive_c/users/$(id -un)/AppData/Local/Programs/"*/uninstall.exe "$2"
 ' sh "${signed[0]}" "$scratch/uninstall.exe"
