@@ -20,7 +20,7 @@ from harness.desktop import start_desktop  # noqa: E402
 from harness.main_window import MainWindow, shown_frame  # noqa: E402
 from harness.processes import PROCESSES, scratch_folder, wait_for  # noqa: E402
 from harness.tables import TITLE  # noqa: E402
-from harness.x11_windows import frame_geometry, window_id  # noqa: E402
+from harness.x11_windows import frame_geometry, title_start, window_id  # noqa: E402
 
 
 def take(out):
@@ -41,7 +41,7 @@ def take(out):
             played += 1
         wait_for(window.coins_shown, "the coins on the screen")
         wait_for(lambda: window.text("Label5"), "the time")
-        x, y, width, height = frame_geometry(window_id("^Bandit Manchot et Horloge"))
+        x, y, width, height = frame_geometry(window_id(title_start(TITLE)))
         subprocess.run(["import", "-window", "root", "-crop",
                         "%dx%d+%d+%d" % (width, height, x, y), "+repage", out], check=True)
         print(out)

@@ -23,7 +23,8 @@ from harness.pixels import GOLD, colour_count, pixels, screen_pixels
 from harness.processes import PROCESSES, main, scratch_folder, wait_for, wait_for_exit
 from harness.tables import HELP_TEXT, TITLE, text
 from harness.user_input import click, press
-from harness.x11_windows import frame_geometry, icon_sizes, window_id, window_title
+from harness.x11_windows import (frame_geometry, icon_sizes, title_start, window_id,
+                                 window_title)
 
 PROGRAM = None  # set from the command line
 SCRATCH = scratch_folder("real-window-")
@@ -91,7 +92,7 @@ class RealWindowTest(unittest.TestCase):
         program, window = self.start_program()
         # the controls' area stands at its place, which lies well in the free area
         self.assertEqual(window.origin, (264, 181))
-        main = window_id("^Bandit Manchot et Horloge")
+        main = window_id(title_start(TITLE))
         # the title the desktop shows is the window's own, with nothing added
         self.assertEqual(window_title(main), TITLE)
         self.assertIn("32 x 32", icon_sizes(main))
@@ -151,7 +152,7 @@ class RealWindowTest(unittest.TestCase):
             file.write(QT6CT_DARK)
         program, window = self.start_program(1.5, {"QT_QPA_PLATFORMTHEME": "qt6ct",
                                                    "XDG_CONFIG_HOME": config})
-        frame = lambda: frame_geometry(window_id("^Bandit Manchot et Horloge"))
+        frame = lambda: frame_geometry(window_id(title_start(TITLE)))
         in_free_area = lambda x, y, width, height: (
             min(x, y) >= 0 and x + width <= SCREEN[0] and y + height <= SCREEN[1] - PANEL)
         # the window manager may still be placing the frame

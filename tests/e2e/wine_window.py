@@ -30,17 +30,15 @@ import zipfile
 
 from harness.pixels import GOLD, screen_colour_count, screen_pixels
 from harness.processes import PROCESSES, main, wait_for, wait_for_exit
-from harness.tables import CONTROLS, TITLE as FULL_TITLE
+from harness.tables import CONTROLS, TITLE
 from harness.user_input import press, xdotool
-from harness.x11_windows import window_id
+from harness.x11_windows import title_start, window_id
 
 INSTALLER = MSI = ZIP = NEXT_INSTALLER = NEXT_MSI = NEXT_ZIP = None  # from the command line
-# xdotool matches titles as bytes: the title's ASCII start.
-TITLE = "^Bandit Manchot et Horloge Num"
 PREFIX = os.environ.get("WINEPREFIX", "")
 DRIVE_C = os.path.join(PREFIX, "drive_c")
 PROFILE = os.path.join(DRIVE_C, "users", getpass.getuser())
-SHORTCUT_NAME = FULL_TITLE + ".lnk"
+SHORTCUT_NAME = TITLE + ".lnk"
 # The release, as the changelog's first entry names it.
 with open(os.path.join(os.path.dirname(__file__), "..", "..", "debian", "changelog")) as changelog:
     RELEASE = re.match(r"\S+ \(([^)]+)\)", changelog.readline()).group(1)
@@ -91,7 +89,7 @@ def versions_in_apps(registry):
     with open(exported, encoding="utf-16") as file:
         entries = file.read().split("\n[")
     return sorted(re.search(r'"DisplayVersion"="([^"]*)"', entry).group(1) for entry in entries
-                  if '"DisplayName"="%s"' % FULL_TITLE in entry)
+                  if '"DisplayName"="%s"' % TITLE in entry)
 
 
 def files_in(folder):
@@ -162,7 +160,7 @@ class WineWindowTest(unittest.TestCase):
         program = PROCESSES.start(["wine", exe], env=dict(os.environ, LC_ALL="fr_FR.UTF-8"))
         # A program left running by a failed check would hold up every later wine().
         self.addCleanup(PROCESSES.end, program)
-        window = wait_for(lambda: window_id(TITLE), "the main window of " + exe)
+        window = wait_for(lambda: window_id(title_start(TITLE)), "the main window of " + exe)
         wait_for(lambda: screen_colour_count(geometry(window), "#EFEFEF") > 300000,
                  "the window painted")
         xdotool("windowactivate", "--sync", window)
@@ -222,7 +220,7 @@ class WineWindowTest(unittest.TestCase):
         self.assertEqual(wine(INSTALLER, "/S", *install["arguments"]), 0)
         self.assertTrue(os.path.isfile(shortcut), shortcut)
         entry = uninstall_entry(install["registry"])
-        for value in ('"DisplayName"="%s"' % FULL_TITLE,
+        for value in ('"DisplayName"="%s"' % TITLE,
                       '"DisplayVersion"="%s"' % RELEASE, '"Publisher"="',
                       '"DisplayIcon"="%s\\\\bandit-manchot.exe,0"'
                       % as_written_in_the_registry(install["folder"]), '"EstimatedSize"=dword:'):

@@ -5,8 +5,15 @@
 title, its icon and its frame."""
 
 import codecs
+import itertools
 import re
 import subprocess
+
+
+def title_start(title):
+    """A pattern for the titles that begin as this one does: xdotool matches
+    titles as bytes, so the title's ASCII start."""
+    return "^" + "".join(itertools.takewhile(str.isascii, title))
 
 
 def window_id(title_pattern):
