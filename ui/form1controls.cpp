@@ -8,6 +8,7 @@
 #include "labellook.h"
 #include "twips.h"
 #include "winpicture.h"
+#include "winpicturesize.h"
 
 #include <QPushButton>
 
@@ -111,7 +112,8 @@ Form1Controls BuildControls(QWidget *client)
 
     controls.picture = new WinPicture(QStringLiteral("Pièces d’or"), client);
     controls.picture->setObjectName(QStringLiteral("Image1"));
-    controls.picture->setGeometry(TwipsRect(3120, 1920, 7815, 4695));
+    controls.picture->setGeometry(
+        TwipsRect(3120, 1920, WinPictureWidthTwips, WinPictureHeightTwips));
     controls.picture->hide();
     controls.announcer = new Announcer(client);
     return controls;

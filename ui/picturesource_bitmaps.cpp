@@ -3,21 +3,17 @@
 
 #include "picturebitmaps.h"
 #include "picturesource.h"
+#include "winpicturesize.h"
 
 #include <QPainter>
 #include <QPixmap>
 
 #include <cmath>
 
-namespace {
-// The scales the build rendered the picture for, in per cent.
-constexpr int RenderedScales[] = {100, 125, 150, 175, 200};
-} // namespace
-
 QPixmap WinPictureBitmap(double scale)
 {
-    int chosen = RenderedScales[std::size(RenderedScales) - 1];
-    for (int rendered : RenderedScales) {
+    int chosen = WinPictureRenderedScales[std::size(WinPictureRenderedScales) - 1];
+    for (int rendered : WinPictureRenderedScales) {
         if (rendered >= std::round(scale * 100)) {
             chosen = rendered;
             break;
