@@ -47,7 +47,7 @@ void TestWinRate::formats_data()
         QTest::addRow("%llu of %llu, point", row.won, row.played)
             << row.won << row.played << point << text;
         QTest::addRow("%llu of %llu, comma", row.won, row.played)
-            << row.won << row.played << comma << QString(text).replace('.', ',');
+            << row.won << row.played << comma << QString(text).replace(u'.', comma.decimalPoint());
     }
     // Qt's own number formatting would write Eastern Arabic digits here.
     QTest::newRow("ASCII digits under Arabic (Egypt)")
