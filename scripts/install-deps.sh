@@ -53,7 +53,7 @@ if [[ $(id -u) -ne 0 ]]; then
     echo "  sudo apt-get update && sudo apt-get install --no-install-recommends ${missing[*]}" >&2
     if [[ $1 == test && -z ${CI+set} ]] && $builds; then
         echo "Building needs none of them, so the test command goes on without them: the" \
-             "checks and end-to-end tests whose tools are missing are left out, and say so." >&2
+             "checks and tests whose tools or fonts are missing are left out, and say so." >&2
         exit 0
     fi
     exit 1
