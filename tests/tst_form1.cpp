@@ -5,7 +5,7 @@
 #include "fittedlabel.h"
 #include "form1.h"
 #include "placement.h"
-#include "testtexts.h"
+#include "testdata.h"
 #include "tickschedule.h"
 
 #include <private/qguiapplication_p.h>

@@ -4,7 +4,7 @@
 #include "fittedlabel.h"
 #include "form1.h"
 #include "form2.h"
-#include "testtexts.h"
+#include "testdata.h"
 
 #include <QApplication>
 #include <QMenuBar>

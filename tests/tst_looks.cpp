@@ -4,7 +4,7 @@
 #include "fittedlabel.h"
 #include "form1.h"
 #include "form2.h"
-#include "testlayout.h"
+#include "testdata.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -175,7 +175,7 @@ void TestLooks::controlsMatchTheLayout()
     QCOMPARE(label->font().pointSizeF(), expected.points);
     QVERIFY(label->font().bold());
     QCOMPARE(label->font().italic(), expected.italic);
-    QCOMPARE(label->palette().color(QPalette::WindowText), expected.colour);
+    QCOMPARE(label->palette().color(QPalette::WindowText), QColor(expected.colour));
     QCOMPARE(label->HasBorder(), expected.border);
     QCOMPARE(label->alignment() & Qt::AlignHorizontal_Mask, expected.alignment);
     QVERIFY(label->wordWrap());

@@ -4,7 +4,7 @@
 #include "gameview.h"
 #include "module1.h"
 #include "spin.h"
-#include "testtexts.h"
+#include "testdata.h"
 
 #include <QTest>
 
