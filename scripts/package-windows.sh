@@ -85,7 +85,7 @@ export SOURCE_DATE_EPOCH
 locale -a | grep -qix 'fr_FR\.utf-\?8' || localedef -i fr_FR -f UTF-8 fr_FR.UTF-8
 
 begin "Qt for Windows from Debian's source"
-qt=$(scripts/windows/build-qt.sh | tail -n 1)
+qt=$(scripts/build-qt.sh windows | tail -n 1)
 
 begin "the icon renderer for this machine"
 cmake -S . -B build-windows/host -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \

@@ -12,12 +12,12 @@
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 cache=${BANDIT_CACHE:-/var/cache/bandit-manchot}
-first=$("$here/build-qt.sh" | tail -n 1)
+first=$("$here/../build-qt.sh" windows | tail -n 1)
 twin_cache=$(mktemp -d /var/tmp/qt-twin.XXXXXX)
 trap 'rm -rf "$twin_cache"' EXIT
 # The same source package, not downloaded again.
 cp -a "$cache/sources" "$twin_cache/"
-second=$(BANDIT_CACHE=$twin_cache "$here/build-qt.sh" | tail -n 1)
+second=$(BANDIT_CACHE=$twin_cache "$here/../build-qt.sh" windows | tail -n 1)
 echo "== $first"
 echo "== $second"
 differ=0 count=0

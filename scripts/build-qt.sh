@@ -2,31 +2,43 @@
 # SPDX-FileCopyrightText: 2026 The Bandit Manchot developers
 # SPDX-License-Identifier: MIT
 
-# Builds Qt for 64-bit Windows from Debian's own qt6-base source, of the same
-# version as this machine's Qt (whose moc, rcc and uic the cross build uses),
-# with Debian's MinGW-w64, and installs it into a cache outside the tree.
+# Builds Qt from Debian's own qt6-base source, of the same version as this
+# machine's Qt (whose moc, rcc and uic the cross build uses), for 64-bit
+# Windows with Debian's MinGW-w64, or for the browser with Debian's
+# Emscripten, and installs it into a cache outside the tree.
+#   scripts/build-qt.sh windows|web
 # Prints the installed Qt's folder last. Needs root for the cache.
 #
-# The cache is keyed by the Qt version and a hash of the configuration (the
-# configure options and the toolchain file, without their comments); a stamp
-# written last marks a whole install.
-# A folder without its stamp is built again from nothing.
+# The cache is keyed by the target, the Qt version and a hash of the
+# configuration (the configure options and the toolchain: MinGW-w64's file,
+# without its comments, or Emscripten's version); a stamp written last marks a
+# whole install. A folder without its stamp is built again from nothing.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-source=$(cd "$here/../.." && pwd)
-# shellcheck source=../debian-archives.sh
+source=$(cd "$here/.." && pwd)
+# shellcheck source=debian-archives.sh
 . "$source/scripts/debian-archives.sh"
 cache=${BANDIT_CACHE:-/var/cache/bandit-manchot}
-toolchain="$source/packaging/windows/mingw-w64.cmake"
-options_file="$source/packaging/windows/qt-configure-options"
+target=${1:?usage: $0 windows|web}
+options_file="$source/packaging/$target/qt-configure-options"
 multiarch=$(dpkg-architecture -qDEB_HOST_MULTIARCH)
 
 version=$(dpkg-query -W -f='${source:Version}' qt6-base-dev)
-key=$(grep -hv -e '^#' -e '^$' "$options_file" "$toolchain" | sha256sum | cut -c1-12)
 mapfile -t options < <(grep -v -e '^#' -e '^$' "$options_file")
+case $target in
+    windows)
+        toolchain="$source/packaging/windows/mingw-w64.cmake"
+        key=$(grep -hv -e '^#' -e '^$' "$options_file" "$toolchain" | sha256sum | cut -c1-12)
+        options+=(-DCMAKE_TOOLCHAIN_FILE="$toolchain") ;;
+    web)
+        emscripten=$(dpkg-query -W -f='${Version}' emscripten)
+        key=$( (grep -v -e '^#' -e '^$' "$options_file"; echo "emscripten $emscripten") \
+              | sha256sum | cut -c1-12) ;;
+    *) echo "usage: $0 windows|web" >&2; exit 2 ;;
+esac
 scratch=()
 trap 'rm -rf "${scratch[@]}"' EXIT
-prefix="$cache/qt-windows-${version//[:+~]/_}-$key"
+prefix="$cache/qt-$target-${version//[:+~]/_}-$key"
 if [[ -f "$prefix/.complete" ]]; then
     echo "$prefix"
     exit 0
@@ -56,32 +68,40 @@ if [[ -z $dsc ]]; then
     dsc=$(ls "$sources"/qt6-base_"${version#*:}".dsc)
 fi
 
-work=$(mktemp -d /var/tmp/qt-windows.XXXXXX)
+work=$(mktemp -d "/var/tmp/qt-$target.XXXXXX")
 scratch+=("$work")
 echo "== unpacking $(basename "$dsc") with Debian's patches" >&2
 dpkg-source --no-check -x "$dsc" "$work/src" >&2
 
 rm -rf "$prefix"
+if [[ $target == web ]]; then
+    # Qt finds Emscripten as its own SDK lays it out: a folder named by
+    # EMSDK, whose .emscripten names Emscripten's root inside it. This one
+    # describes Debian's, for Qt's build and for the program's.
+    mkdir -p "$prefix/emsdk"
+    ln -s /usr/share/emscripten "$prefix/emsdk/emscripten"
+    echo "EMSCRIPTEN_ROOT = 'emscripten'" >"$prefix/emsdk/.emscripten"
+    export EMSDK="$prefix/emsdk"
+fi
 # The time stamps Qt's build writes into its DLLs are its source's, whatever
 # the program's build asks for.
 SOURCE_DATE_EPOCH=$(dpkg-parsechangelog -l "$work/src/debian/changelog" -STimestamp)
 export SOURCE_DATE_EPOCH
-echo "== configuring Qt $version for Windows into $prefix" >&2
-# The scratch folder's name stays out of the DLLs; given through the
-# environment, it adds to the toolchain file's flags.
+echo "== configuring Qt $version for $target into $prefix" >&2
+# The scratch folder's name stays out of the libraries; given through the
+# environment, it adds to the toolchain's flags.
 CFLAGS="-ffile-prefix-map=$work=." CXXFLAGS="-ffile-prefix-map=$work=." \
 cmake -G Ninja -S "$work/src" -B "$work/build" \
-    -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
     -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR="/usr/lib/$multiarch/cmake" \
     -DCMAKE_INSTALL_PREFIX="$prefix" "${options[@]}" \
     >"$work/configure.log" 2>&1 \
     || { tail -40 "$work/configure.log" >&2; exit 1; }
-echo "== building Qt for Windows, once for this configuration" >&2
+echo "== building Qt for $target, once for this configuration" >&2
 cmake --build "$work/build" --parallel 2 >"$work/build.log" 2>&1 \
     || { tail -40 "$work/build.log" >&2; exit 1; }
 cmake --install "$work/build" >"$work/install.log" 2>&1 \
     || { tail -20 "$work/install.log" >&2; exit 1; }
-# Qt's licences travel with its DLLs, with the Debian source that built them.
+# Qt's licences travel with its libraries, with the Debian source that built them.
 mkdir -p "$prefix/licenses"
 cp "$work/src/LICENSES/"*.txt "$prefix/licenses/"
 cp "$work/src/debian/copyright" "$prefix/licenses/debian-copyright"
