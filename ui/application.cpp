@@ -5,6 +5,7 @@
 
 #include "accessibility.h"
 #include "applicationidentity.h"
+#include "webpage.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -69,5 +70,8 @@ void SetUpApplication()
     // colours, not the palette's: only a light scheme keeps the windows as
     // their layout was drawn, whatever scheme the desktop has.
     QGuiApplication::styleHints()->setColorScheme(Qt::ColorScheme::Light);
+#endif
+#ifdef Q_OS_WASM
+    SetUpWebPage();
 #endif
 }

@@ -19,6 +19,7 @@
 #include <QApplication>
 #include <QLayout>
 #include <QPushButton>
+#include <QShowEvent>
 
 namespace {
 constexpr QSize ClientSize(TwipsToPixels(11970), TwipsToPixels(8235));
@@ -49,7 +50,6 @@ Form1::Form1(Spin::Draw draw, Spin::Beep beep)
     connect(menus.date, &QAction::triggered, this, &Form1::ShowDate);
     connect(menus.aide, &QAction::triggered, this, &Form1::ShowHelp);
 
-    m_controls.play->setFocus();
     ShowFocusRingsWhenFocused(this);
     // Exactly as large as the controls' area and the menu bar as the style
     // lays it out (a pixel taller than its size hint on Windows).
@@ -63,6 +63,16 @@ Form1::~Form1()
     delete m_help;
 }
 
+// "Jouer" has the focus as the window opens. It is given as the window shows:
+// a browser's page activates a window before showing it, and Qt then gives
+// the focus to the control after the one that had it.
+void Form1::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (!event->spontaneous())
+        m_controls.play->setFocus();
+}
+
 // The focus is back on "Jouer" once the menu has closed.
 void Form1::ShowDate()
 {
@@ -70,10 +80,11 @@ void Form1::ShowDate()
 }
 
 // One help window at a time, with no owner; it blocks the whole program
-// until it is closed, and destroys itself then.
+// until it is closed, and destroys itself then. Like the main window, it
+// keeps its own size where a browser's page would have it fill the page.
 void Form1::ShowHelp()
 {
     if (!m_help)
         m_help = new Form2;
-    m_help->show();
+    m_help->showNormal();
 }

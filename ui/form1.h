@@ -26,6 +26,9 @@ public:
     Form1(Spin::Draw draw, Spin::Beep beep);
     ~Form1() override;
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private:
     void ShowDate();
     void ShowHelp();

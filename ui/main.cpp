@@ -11,6 +11,8 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     SetUpApplication();
     Form1 window;
-    window.show();
+    // At its own place and size wherever a platform would have it fill the
+    // screen by default, as a browser's page would.
+    window.showNormal();
     return QApplication::exec();
 }
