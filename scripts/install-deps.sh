@@ -4,7 +4,7 @@
 
 # Installs the Debian packages that building, running ("run"), testing
 # ("test"), packaging ("package") the program or making it for Windows
-# ("windows") needs, and nothing when all of them are there already.
+# ("windows") or for the browser ("web") needs, and nothing when all of them are there already.
 # As root it uses apt-get; otherwise it prints the command to run and fails,
 # except for the tests outside CI (CI unset) when building needs nothing
 # more: the test command then goes on without what only some tests need.
@@ -28,6 +28,10 @@ windows=(g++-mingw-w64-x86-64-posix ninja-build dpkg-dev wine wine64 nsis zip un
          xvfb xauth openbox xdotool x11-utils imagemagick python3
          fonts-liberation fonts-dejavu-core fonts-wine python3-fonttools python3-pefile
          python3-spdx-tools)
+# Qt for the browser is built from Debian's source with Debian's Emscripten,
+# with the labels' fonts built in; the page is played in Debian's Chromium.
+web=(emscripten ca-certificates ninja-build dpkg-dev zip git fonts-liberation chromium python3 python3-websocket
+     imagemagick)
 from_backports=(python3-spdx-tools)
 
 case "${1:-}" in
@@ -35,7 +39,8 @@ case "${1:-}" in
     test) wanted=("${build[@]}" "${run[@]}" "${test[@]}") ;;
     package) wanted=("${package[@]}") ;;
     windows) wanted=("${build[@]}" "${windows[@]}") ;;
-    *) echo "usage: $0 run|test|package|windows" >&2; exit 2 ;;
+    web) wanted=("${build[@]}" "${web[@]}") ;;
+    *) echo "usage: $0 run|test|package|windows|web" >&2; exit 2 ;;
 esac
 
 missing=()
