@@ -76,7 +76,7 @@ zip=$source_dir/build-web/$name.zip
 
 if $testing; then
     begin "the page, played in headless Chromium"
-    python3 tests/e2e/web_page.py "$folder"
+    python3 -W ignore tests/e2e/web_page.py "$folder"
     begin "the same zip, built again in another folder"
     rm -rf build-web/again
     build_in "build-web/again"
