@@ -13,7 +13,9 @@ module a job:
 - x11_windows: what the window manager knows of a window (title, icon, frame);
 - pixels: what the screen and screenshots show;
 - tables: the tests' own layout table and the program's words;
-- main_window: the program's main window as the accessibility bus shows it.
+- main_window: the program's main window as the accessibility bus shows it;
+- browser: a headless Chromium driven through its DevTools protocol, and a
+  static web server on the loopback address, for the page.
 
 tests/e2e/on_a_desktop.py runs any command on such a desktop.
 """
