@@ -8,7 +8,7 @@ import base64
 import functools
 import http.server
 import json
-import os
+import pathlib
 import threading
 import urllib.request
 
@@ -18,27 +18,18 @@ from .processes import PROCESSES, scratch_folder, wait_for
 
 
 class QuietFiles(http.server.SimpleHTTPRequestHandler):
-    """A folder's files with their types, as any static web server serves them."""
-    extensions_map = {**http.server.SimpleHTTPRequestHandler.extensions_map,
-                      ".wasm": "application/wasm"}
-
     def log_message(self, *_):
         pass
 
 
 def serve(folder):
     """The address of a server of this folder's files on the loopback
-    address, for as long as the test runs."""
-    handler = functools.partial(QuietFiles, directory=folder)
-    server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
+    address, with their types (application/wasm too), while the test runs."""
+    server = http.server.ThreadingHTTPServer(("127.0.0.1", 0),
+                                             functools.partial(QuietFiles, directory=folder))
     threading.Thread(target=server.serve_forever, daemon=True).start()
     PROCESSES.endings.append(server.shutdown)
     return "http://127.0.0.1:%d/" % server.server_port
-
-
-def first_line(path):
-    with open(path, encoding="utf-8") as lines:
-        return lines.readline().strip()
 
 
 class Chromium:
@@ -52,10 +43,10 @@ class Chromium:
                          "--disable-quic", "--no-first-run", "--disable-background-networking",
                          "--disable-component-update", "--disable-sync",
                          "--user-data-dir=" + profile, "--remote-debugging-port=0",
-                         "--lang=" + language, "--accept-lang=" + language, "--window-size=%d,%d" % size,
-                         "about:blank"])
-        port_file = os.path.join(profile, "DevToolsActivePort")
-        port = wait_for(lambda: os.path.exists(port_file) and first_line(port_file),
+                         "--lang=" + language, "--accept-lang=" + language,
+                         "--window-size=%d,%d" % size, "about:blank"])
+        port_file = pathlib.Path(profile, "DevToolsActivePort")
+        port = wait_for(lambda: port_file.exists() and port_file.read_text().split("\n")[0],
                         "Chromium's DevTools port")
         with urllib.request.urlopen("http://127.0.0.1:%s/json" % port) as answer:
             page = next(target for target in json.load(answer) if target["type"] == "page")
@@ -86,15 +77,13 @@ class Chromium:
             raise AssertionError("%s: %s" % (expression, answer["exceptionDetails"]))
         return answer["result"].get("value")
 
-    def key(self, key, code, text=""):
-        for kind in ("keyDown", "keyUp"):
-            self.send("Input.dispatchKeyEvent", type=kind, key=key, code=code,
-                      text=text if kind == "keyDown" else "")
+    def press_space(self):
+        self.send("Input.dispatchKeyEvent", type="keyDown", key=" ", code="Space", text=" ")
+        self.send("Input.dispatchKeyEvent", type="keyUp", key=" ", code="Space")
 
     def click(self, x, y):
         for kind in ("mousePressed", "mouseReleased"):
-            self.send("Input.dispatchMouseEvent", type=kind, x=x, y=y, button="left",
-                      clickCount=1)
+            self.send("Input.dispatchMouseEvent", type=kind, x=x, y=y, button="left", clickCount=1)
 
     def screenshot(self, path):
         with open(path, "wb") as shot:
