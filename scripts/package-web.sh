@@ -49,17 +49,17 @@ begin "Qt for the browser from Debian's source"
 qt=$(scripts/build-qt.sh web | tail -n 1)
 export EMSDK=$qt/emsdk
 
+begin "the icon renderer for this machine"
+cmake -S . -B build-web/host -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
+cmake --build build-web/host --target svgicons >/dev/null
+
 # Builds the program for the browser in FOLDER and makes its zip there.
 build_in() {
     local folder=$1
-    begin "the icon renderer for this machine, in $folder"
-    cmake -S . -B "$folder/host" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
-        >/dev/null
-    cmake --build "$folder/host" --target svgicons >/dev/null
     begin "the program for the browser, in $folder"
     cmake -S . -B "$folder/target" -G Ninja -DCMAKE_BUILD_TYPE=Release \
         -DCMAKE_TOOLCHAIN_FILE="$qt/lib/cmake/Qt6/qt.toolchain.cmake" \
-        -DSVGICONS="$source_dir/$folder/host/svgicons" >/dev/null
+        -DSVGICONS="$source_dir/build-web/host/svgicons" >/dev/null
     cmake --build "$folder/target" --parallel 2 >&2
     version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$folder/target/CMakeCache.txt")
     name=bandit-manchot-$version-web
