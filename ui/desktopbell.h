@@ -11,7 +11,8 @@
 // protocol), otherwise the platform's own beep; the first ring loads the
 // library and connects to the server on a thread of its own, off the click
 // that won. On Windows it is the system's default beep, which the system
-// plays by itself. Copies share whatever the platform keeps for ringing.
+// plays by itself; in a browser's page, a short tone through Web Audio.
+// Copies share whatever the platform keeps for ringing.
 class DesktopBell
 {
 public:

@@ -20,8 +20,7 @@ public:
 
 DesktopBell::DesktopBell()
     : m_player(std::make_shared<Player>())
-{
-}
+{}
 
 void DesktopBell::operator()() const
 {

@@ -17,7 +17,8 @@ void SetUpWebPage()
         QFontDatabase::addApplicationFont(fonts.next());
     // The metric twins keep every text as wide as its label was drawn for.
     QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
-    QFont::insertSubstitution(QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"));
+    QFont::insertSubstitution(QStringLiteral("Times New Roman"),
+                              QStringLiteral("Liberation Serif"));
 
     QObject::connect(qApp, &QCoreApplication::aboutToQuit, [] { emscripten_force_exit(0); });
 }
