@@ -5,13 +5,12 @@
 
 #include "accessibility.h"
 #include "applicationidentity.h"
-#include "webpage.h"
+#include "platformsetup.h"
 
 #include <QAccessible>
 #include <QApplication>
 #include <QDirIterator>
 #include <QIcon>
-#include <QStyleHints>
 
 namespace {
 
@@ -65,13 +64,5 @@ void SetUpApplication()
     // window's title is "Aide" alone.
     qApp->installEventFilter(new IconOnceShown(qApp));
     QAccessible::installFactory(ProgramAccessibility);
-#if defined(Q_OS_WIN) && QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
-    // Windows 11's style fills buttons and menus with its scheme's own
-    // colours, not the palette's: only a light scheme keeps the windows as
-    // their layout was drawn, whatever scheme the desktop has.
-    QGuiApplication::styleHints()->setColorScheme(Qt::ColorScheme::Light);
-#endif
-#ifdef Q_OS_WASM
-    SetUpWebPage();
-#endif
+    SetUpPlatform();
 }

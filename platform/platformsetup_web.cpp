@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Bandit Manchot developers
 // SPDX-License-Identifier: MIT
 
-#include "webpage.h"
+#include "platformsetup.h"
 
 #include <QCoreApplication>
 #include <QDirIterator>
@@ -10,7 +10,10 @@
 
 #include <emscripten/emscripten.h>
 
-void SetUpWebPage()
+// A page sees none of the machine's fonts, and its program never returns
+// from its event loop: the labels' fonts come built in, and the end is told
+// to the page, which then says the game is over.
+void SetUpPlatform()
 {
     QDirIterator fonts(QStringLiteral(":/webfonts"), QDir::Files);
     while (fonts.hasNext())
