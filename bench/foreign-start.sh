@@ -5,7 +5,7 @@
 # How long a cross-built package's program takes from exec to its main
 # window under qemu-user, beside this machine's own package, alternating runs
 # on one desktop of the tests' harness. Takes the packages that
-# scripts/package.sh and scripts/package.sh ARCHITECTURE built; installs the
+# scripts/debian/package.sh and scripts/debian/package.sh ARCHITECTURE built; installs the
 # foreign one with its Qt (as root) and removes it again. Needs what the
 # end-to-end tests need (scripts/install-deps.sh test).
 #   bench/foreign-start.sh [ARCHITECTURE] [RUNS]

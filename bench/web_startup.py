@@ -6,7 +6,7 @@
 same way: the time from the page's start to the window's first painted frame,
 in headless Chromium, each run in a fresh browser (nothing cached), the two
 alternating. The folder is the program's build for the browser, whose bench
-targets it builds first (scripts/package-web.sh makes it, on Debian 13):
+targets it builds first (scripts/web/package.sh makes it, on Debian 13):
 
     web_startup.py build-web/target [RUNS]
 

@@ -35,6 +35,8 @@ function(read_release changelog)
         message(FATAL_ERROR "${changelog}: the first entry's date is unreadable: ${signature}")
     endif()
     set(RELEASE_DATE "${date}" PARENT_SCOPE)
+    # Kept where the release's scripts read the version too, CMakeCache.txt.
+    set(RELEASE_DATE "${date}" CACHE INTERNAL "The day the release's changelog entry names")
     set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS "${changelog}")
 endfunction()
 

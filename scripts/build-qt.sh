@@ -16,8 +16,8 @@
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 source=$(cd "$here/.." && pwd)
-# shellcheck source=debian-archives.sh
-. "$source/scripts/debian-archives.sh"
+# shellcheck source=lib/debian-archives.sh
+. "$source/scripts/lib/debian-archives.sh"
 cache=${BANDIT_CACHE:-/var/cache/bandit-manchot}
 target=${1:?usage: $0 windows|web}
 options_file="$source/packaging/$target/qt-configure-options"

@@ -64,8 +64,8 @@ if [[ $(id -u) -ne 0 ]]; then
     exit 1
 fi
 export DEBIAN_FRONTEND=noninteractive
-# shellcheck source=debian-archives.sh
-source "$(dirname "$0")/debian-archives.sh"
+# shellcheck source=lib/debian-archives.sh
+source "$(dirname "$0")/lib/debian-archives.sh"
 apt_update
 codename=$(. /etc/os-release && echo "$VERSION_CODENAME")
 for i in "${!missing[@]}"; do

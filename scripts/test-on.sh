@@ -79,7 +79,7 @@ if ! command -v debootstrap >/dev/null; then
              apt-get install -y -q --no-install-recommends debootstrap; }
 fi
 
-source scripts/debian-archives.sh
+source scripts/lib/debian-archives.sh
 archives=$(debian_archives "$release")
 mirror=${archives%% *}
 [[ -n $mirror ]] || { echo "$0: no Debian archive in this machine's apt sources" >&2; exit 1; }

@@ -10,7 +10,7 @@
 # that authority, an unsigned program does not, and the signed program is the
 # unsigned one but for its signature. Prints the checksums.
 #   scripts/windows/check-release.sh [INSTALLER MSI ZIP]
-# Given the installer, the MSI and the zip that scripts/package-windows.sh
+# Given the installer, the MSI and the zip that scripts/windows/package.sh
 # made of HEAD in this tree, it takes them for the first build.
 # Windows builds are made on Debian 13: elsewhere it runs in a fresh root.
 set -euo pipefail
@@ -20,20 +20,18 @@ if [[ $# -gt 0 ]]; then
     built=("$(realpath -e -- "$1")" "$(realpath -e -- "$2")" "$(realpath -e -- "$3")")
 fi
 cd "$(dirname "$0")/../.."
-source scripts/windows/build-release.sh
-if ! on_windows_build_release; then
+source scripts/lib/platform-build.sh
+if ! on_platform_build_release; then
     [[ $# -eq 0 ]] || { echo "$0: a build of this tree is taken on Debian 13 alone" >&2; exit 2; }
-    exec bash scripts/test-on.sh "$windows_build_release" bash scripts/windows/check-release.sh
+    exec bash scripts/test-on.sh "$platform_build_release" bash scripts/windows/check-release.sh
 fi
 scripts/install-deps.sh windows
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
-SOURCE_DATE_EPOCH=$(git log -1 --format=%ct)
-export SOURCE_DATE_EPOCH
 
 # Builds the release files in a copy of the tree, and names them in $scratch/built.
 build() {
-    if ! bash "$1/scripts/package-windows.sh" --release-only >"$scratch/built" \
+    if ! bash "$1/scripts/windows/package.sh" --release-only >"$scratch/built" \
             2>"$scratch/build.log"; then
         tail -n 30 "$scratch/build.log" >&2
         exit 1

@@ -27,8 +27,11 @@ trap 'rm -rf "$work"' EXIT
 git clone -q --no-hardlinks . "$work/tree"
 git -C "$work/tree" checkout -q --detach "$commit"
 echo "== rebuilding $tag ($commit) as $(field Build-Release) built it" >&2
+# Releases made before the scripts were grouped by platform kept it at the top.
+package=scripts/windows/package.sh
+[[ -f $work/tree/$package ]] || package=scripts/package-windows.sh
 (cd "$work/tree" && SOURCE_DATE_EPOCH=$(field Source-Date-Epoch) WINDOWS_PUBLISHER=$(field Publisher) \
-    bash scripts/package-windows.sh --release-only >/dev/null)
+    bash "$package" --release-only >/dev/null)
 
 differ=0
 while read -r sha256 _ name; do

@@ -32,7 +32,7 @@ RUNTIME = {
     "libwinpthread-1.dll": ("winpthreads", "MIT AND BSD-3-Clause", "the MinGW-w64 project"),
 }
 # The program's own namespace, for the bill's and the MSI's identifiers
-# (scripts/package-windows.sh reads it here).
+# (scripts/windows/package.sh reads it here).
 NAMESPACE = uuid.UUID("4eb40eda-3f06-4717-be85-5037ad0f3d6a")
 
 

@@ -6,7 +6,7 @@
 # the key and certificate of the PKCS#12 file WINDOWS_SIGNING_PKCS12, whose
 # password is in WINDOWS_SIGNING_PASSWORD_FILE; time-stamped only where
 # WINDOWS_SIGNING_TIMESTAMP_URL names a time-stamp server. The signature
-# shows the program's name, APP_DISPLAY_NAME, which scripts/package-windows.sh
+# shows the program's name, APP_DISPLAY_NAME, which scripts/windows/package.sh
 # takes from the build.
 #   scripts/windows/sign.sh FILE
 set -euo pipefail

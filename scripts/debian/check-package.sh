@@ -2,21 +2,21 @@
 # SPDX-FileCopyrightText: 2026 The Bandit Manchot developers
 # SPDX-License-Identifier: MIT
 
-# Tests the packages that scripts/package.sh built, as Debian tests its own.
-#   scripts/check-package.sh              autopkgtest runs debian/tests on the
+# Tests the packages that scripts/debian/package.sh built, as Debian tests its own.
+#   scripts/debian/check-package.sh              autopkgtest runs debian/tests on the
 #       installed package (played on a desktop of its own, and its hardening);
 #       piuparts installs, removes and purges it in a fresh base of this
 #       release and fails on anything left behind; and the next release (a
 #       copy of the tree with one more changelog entry) is installed over it,
 #       here with apt and played, and by piuparts, who purges it after
-#   scripts/check-package.sh ARCHITECTURE the cross-built package installed
+#   scripts/debian/check-package.sh ARCHITECTURE the cross-built package installed
 #       with that architecture's Qt, and played through qemu-user: a session
 #       of games with the keyboard, the clock, the date, Aide and Fin
 # Needs root: both install the package on this system, and remove it again
 # with what it brought.
 set -euo pipefail
-cd "$(dirname "$0")/.."
-source scripts/debian-archives.sh
+cd "$(dirname "$0")/../.."
+source scripts/lib/debian-archives.sh
 arch=${1:-$(dpkg --print-architecture)}
 version=$(dpkg-parsechangelog -S Version)
 export DEBIAN_FRONTEND=noninteractive

@@ -9,7 +9,7 @@
 # folder any static web server serves as it is (the page, index.html; the
 # program; Qt's loader; the licences), and in a zip of that folder. Prints
 # the folder's path, then the zip's, as its last two lines.
-#   scripts/package-web.sh [--test]
+#   scripts/web/package.sh [--test]
 # --test then plays it in headless Chromium from a server on the loopback
 # address, and builds it again in another folder to check that the zip is
 # the same byte for byte.
@@ -19,31 +19,20 @@
 # this tree's HEAD, and brings build-web/ back here. Every time stamp in the
 # zip is SOURCE_DATE_EPOCH, the commit's time unless set.
 set -euo pipefail
-cd "$(dirname "$0")/.."
+cd "$(dirname "$0")/../.."
 source_dir=$PWD
-web_build_release=trixie
-if [[ $(. /etc/os-release && echo "$VERSION_CODENAME") != "$web_build_release" ]]; then
-    echo "=== on Debian 13, in a fresh root, from this tree's HEAD" >&2
-    bash scripts/test-on.sh --bring-back build-web \
-        ${SOURCE_DATE_EPOCH:+--env SOURCE_DATE_EPOCH=$SOURCE_DATE_EPOCH} \
-        "$web_build_release" bash scripts/package-web.sh "$@" >&2
+source scripts/lib/platform-build.sh
+if ! on_platform_build_release; then
+    in_platform_build_root --bring-back build-web bash scripts/web/package.sh "$@"
     printf '%s\n' "$source_dir"/build-web/bandit-manchot-*-web "$source_dir"/build-web/*-web.zip
     exit 0
 fi
 testing=false
 [[ ${1:-} != --test ]] || testing=true
 
-step=""
-trap 'echo "package-web: the step \"$step\" failed" >&2' ERR
-begin() {
-    step=$1
-    echo "=== $step" >&2
-}
-
+name_failing_step web/package.sh
 begin "installing what is missing"
 scripts/install-deps.sh web
-SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(git log -1 --format=%ct 2>/dev/null || date +%s)}
-export SOURCE_DATE_EPOCH
 
 begin "Qt for the browser from Debian's source"
 qt=$(scripts/build-qt.sh web | tail -n 1)

@@ -12,7 +12,7 @@
 # as Windows 11 and as Windows 10, with the next release installed over this
 # one. Prints the installer's path, the MSI's, then the zip's, as its last
 # three lines. A step that fails stops it and names the step.
-#   scripts/package-windows.sh [--release-only]
+#   scripts/windows/package.sh [--release-only]
 # --release-only makes the release files alone: no tests, no Wine.
 #
 # It builds on Debian 13, whose Qt 6.8 LTS it ships; on another release, it
@@ -27,7 +27,7 @@
 # program, the installer and the uninstaller are signed when a key is given:
 #   WINDOWS_PUBLISHER="Name" WINDOWS_SIGNING_PKCS12=key.p12 \
 #   WINDOWS_SIGNING_PASSWORD_FILE=password.txt \
-#   [WINDOWS_SIGNING_TIMESTAMP_URL=http://...] bash scripts/package-windows.sh
+#   [WINDOWS_SIGNING_TIMESTAMP_URL=http://...] bash scripts/windows/package.sh
 # The winget manifests give the files' addresses as published, in the folder
 # WINDOWS_RELEASE_URL names (a placeholder until it is set).
 set -euo pipefail
@@ -35,51 +35,41 @@ set -euo pipefail
 for name in WINDOWS_SIGNING_PKCS12 WINDOWS_SIGNING_PASSWORD_FILE; do
     if [[ -n ${!name:-} ]]; then
         path=$(realpath -e -- "${!name}") \
-            || { echo "package-windows: $name names no file: ${!name}" >&2; exit 1; }
+            || { echo "windows/package.sh: $name names no file: ${!name}" >&2; exit 1; }
         declare "$name=$path"
     fi
 done
 if [[ -n ${WINDOWS_SIGNING_PKCS12:-} && -z ${WINDOWS_SIGNING_PASSWORD_FILE:-} ]]; then
-    echo "package-windows: WINDOWS_SIGNING_PKCS12 needs WINDOWS_SIGNING_PASSWORD_FILE" >&2
+    echo "windows/package.sh: WINDOWS_SIGNING_PKCS12 needs WINDOWS_SIGNING_PASSWORD_FILE" >&2
     exit 1
 fi
-cd "$(dirname "$0")/.."
+cd "$(dirname "$0")/../.."
 source_dir=$PWD
 release_only=false
 [[ ${1:-} != --release-only ]] || release_only=true
 
-source scripts/windows/build-release.sh
-if ! on_windows_build_release; then
+source scripts/lib/platform-build.sh
+if ! on_platform_build_release; then
     into_root=(--bring-back build-windows)
     for name in WINDOWS_SIGNING_PKCS12 WINDOWS_SIGNING_PASSWORD_FILE; do
         [[ -z ${!name:-} ]] || into_root+=(--file "${!name}")
     done
     for name in WINDOWS_PUBLISHER WINDOWS_SIGNING_PKCS12 WINDOWS_SIGNING_PASSWORD_FILE \
-                WINDOWS_SIGNING_TIMESTAMP_URL WINDOWS_RELEASE_URL SOURCE_DATE_EPOCH; do
+                WINDOWS_SIGNING_TIMESTAMP_URL WINDOWS_RELEASE_URL; do
         [[ -z ${!name:-} ]] || into_root+=(--env "$name=${!name}")
     done
-    echo "=== on Debian 13, in a fresh root, from this tree's HEAD" >&2
-    bash scripts/test-on.sh "${into_root[@]}" "$windows_build_release" \
-        bash scripts/package-windows.sh "$@" >&2
+    in_platform_build_root "${into_root[@]}" bash scripts/windows/package.sh "$@"
     printf '%s\n' "$source_dir"/build-windows/*-setup.exe "$source_dir"/build-windows/*-x64.msi \
         "$source_dir"/build-windows/*-x64.zip
     exit 0
 fi
 
-step=""
-trap 'echo "package-windows: the step \"$step\" failed" >&2' ERR
-begin() {
-    step=$1
-    echo "=== $step" >&2
-}
+name_failing_step windows/package.sh
 signing=false
 [[ -z ${WINDOWS_SIGNING_PKCS12:-} ]] || signing=true
 
 begin "installing what is missing"
 scripts/install-deps.sh windows
-# Every time stamp in the files: the commit's, where there is one.
-SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(git log -1 --format=%ct 2>/dev/null || date +%s)}
-export SOURCE_DATE_EPOCH
 # Wine gives a Windows program the formats of the Unix locale it runs in,
 # which must exist: the tests run in French.
 locale -a | grep -qix 'fr_FR\.utf-\?8' || localedef -i fr_FR -f UTF-8 fr_FR.UTF-8
@@ -121,7 +111,7 @@ find "$stage" \( -name '*.exe' -o -name '*.dll' \) -exec x86_64-w64-mingw32-stri
 if $signing; then
     scripts/windows/sign.sh "$stage/bandit-manchot.exe"
 else
-    echo "package-windows: not signed (WINDOWS_SIGNING_PKCS12 is not set)" >&2
+    echo "windows/package.sh: not signed (WINDOWS_SIGNING_PKCS12 is not set)" >&2
 fi
 python3 scripts/windows/check-pe.py "$stage" >&2
 
@@ -198,8 +188,7 @@ TZ=UTC faketime -f "$released_at" msibuild "$msi" -s "$display_name" "$publisher
 ! $signing || scripts/windows/sign.sh "$msi"
 
 begin "the winget manifests"
-# The day the changelog's entry names, whatever its time zone.
-released_on=$(date -d "$(dpkg-parsechangelog -S Date | sed 's/ [-+][0-9]*$//')" +%F)
+released_on=$(sed -n 's/^RELEASE_DATE:INTERNAL=//p' build-windows/target/CMakeCache.txt)
 rm -rf build-windows/winget
 python3 scripts/windows/winget-manifests.py build-windows/winget "$version" "$released_on" \
     "$display_name" "$publisher" "${WINDOWS_RELEASE_URL:-https://example.invalid/bandit-manchot/$version/}" \
@@ -220,10 +209,10 @@ if ! $release_only; then
     # It no longer ships one of this release's files, which the update must remove.
     sed -i 's| "${QT_LICENSES}/GPL-3.0-only.txt"||' "$next/packaging/CMakeLists.txt"
     if grep -q /GPL-3.0-only "$next/packaging/CMakeLists.txt"; then
-        echo "package-windows: the next release still installs GPL-3.0-only.txt" >&2
+        echo "windows/package.sh: the next release still installs GPL-3.0-only.txt" >&2
         exit 1
     fi
-    bash "$next/scripts/package-windows.sh" --release-only >"$next/built" 2>"$next/build.log" \
+    bash "$next/scripts/windows/package.sh" --release-only >"$next/built" 2>"$next/build.log" \
         || { tail -n 30 "$next/build.log" >&2; exit 1; }
 
     begin "the release files, played under Wine as Windows 11 and 10, and updated"

@@ -6,15 +6,15 @@
 # its debug symbols' (-dbgsym), with dpkg-buildpackage on a copy of the tree
 # in build-package/. Given an architecture (arm64, armhf), cross-builds that
 # architecture's packages with Debian's cross toolchain and its Qt.
-#   scripts/package.sh [ARCHITECTURE]
+#   scripts/debian/package.sh [ARCHITECTURE]
 # As root it installs what the build needs. The release's lintian checks the
 # .changes (source and packages), where any error or warning fails; blhc
 # checks a native build's log for compiler calls without the release's flags; and
 # appstreamcli validates the package's tree as strictly as the tests check
 # the metainfo. Prints the paths of the .changes and the packages last.
 set -euo pipefail
-cd "$(dirname "$0")/.."
-source scripts/debian-archives.sh
+cd "$(dirname "$0")/../.."
+source scripts/lib/debian-archives.sh
 build_arch=$(dpkg --print-architecture)
 host_arch=${1:-$build_arch}
 cross=()
