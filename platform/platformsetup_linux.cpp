@@ -5,4 +5,5 @@
 
 // A Linux desktop lends the program its fonts, through fontconfig, and its
 // style follows the palette the windows set: nothing to add.
-void SetUpPlatform() {}
+void SetUpPlatform()
+{}
