@@ -20,8 +20,12 @@
 # /var/cache/bandit-manchot), outside the tree, so a second run downloads
 # neither again; the command finds that cache at the same path and in
 # BANDIT_CACHE, for what it keeps there itself. Runs at the same time share it:
-# one at a time makes or reads a release's base. Any failure to set the release
-# up fails the run.
+# one at a time makes or reads a release's base. Any failure to set up a
+# stable release fails the run. The release is named as the mirror names it
+# (bookworm, trixie, testing…); testing and unstable, which move every day,
+# get a new base each week, and where their archive cannot give what the
+# command needs (a transition under way), the run stops with status 75 after
+# an ARCHIVE: line (scripts/lib/debian-archives.sh).
 set -euo pipefail
 from_archive=false
 bring_back=""

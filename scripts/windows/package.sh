@@ -24,7 +24,7 @@
 # time unless set.
 #
 # The publisher is a placeholder until whoever distributes it sets it; the
-# program, the installer and the uninstaller are signed when a key is given:
+# program, the installer, the uninstaller and the MSI are signed when a key is given:
 #   WINDOWS_PUBLISHER="Name" WINDOWS_SIGNING_PKCS12=key.p12 \
 #   WINDOWS_SIGNING_PASSWORD_FILE=password.txt \
 #   [WINDOWS_SIGNING_TIMESTAMP_URL=http://...] bash scripts/windows/package.sh
