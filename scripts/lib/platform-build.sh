@@ -38,6 +38,10 @@ begin() {
     echo "=== $step" >&2
 }
 
-# Every time stamp in what is made: SOURCE_DATE_EPOCH, the commit's time
-# unless it is set.
-export SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(git log -1 --format=%ct 2>/dev/null || date +%s)}
+# time_stamps_from_commit: every time stamp in what is made is
+# SOURCE_DATE_EPOCH, the commit's time unless it is set. Call it once what is
+# missing is installed: a fresh root has no git before.
+time_stamps_from_commit() {
+    SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(git log -1 --format=%ct 2>/dev/null || date +%s)}
+    export SOURCE_DATE_EPOCH
+}

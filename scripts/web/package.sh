@@ -33,6 +33,7 @@ testing=false
 name_failing_step web/package.sh
 begin "installing what is missing"
 scripts/install-deps.sh web
+time_stamps_from_commit
 
 begin "Qt for the browser from Debian's source"
 qt=$(scripts/build-qt.sh web | tail -n 1)

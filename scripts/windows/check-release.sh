@@ -26,6 +26,7 @@ if ! on_platform_build_release; then
     exec bash scripts/test-on.sh "$platform_build_release" bash scripts/windows/check-release.sh
 fi
 scripts/install-deps.sh windows
+time_stamps_from_commit
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 

@@ -70,6 +70,7 @@ signing=false
 
 begin "installing what is missing"
 scripts/install-deps.sh windows
+time_stamps_from_commit
 # Wine gives a Windows program the formats of the Unix locale it runs in,
 # which must exist: the tests run in French.
 locale -a | grep -qix 'fr_FR\.utf-\?8' || localedef -i fr_FR -f UTF-8 fr_FR.UTF-8
