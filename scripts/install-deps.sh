@@ -14,7 +14,7 @@ build=(g++ make cmake qt6-base-dev qt6-base-private-dev qt6-svg-dev libcanberra-
 run=(libqt6svg6 fonts-liberation libcanberra0 libcanberra-pulse sound-theme-freedesktop)
 package=(build-essential lintian blhc)
 test=(xvfb xauth fonts-dejavu-core desktop-file-utils appstream clang-format reuse
-      openbox xdotool x11-utils imagemagick dbus-daemon at-spi2-core python3 python3-pyatspi
+      openbox xdotool x11-utils imagemagick dbus-daemon at-spi2-core python3 python3-pyatspi python3-xlib
       weston qt6-wayland qt6ct orca speech-dispatcher-espeak-ng pulseaudio)
 # Qt for Windows is built from Debian's source with Debian's MinGW-w64; the
 # program and its tests run under Wine, in Xvfb with a window manager; the

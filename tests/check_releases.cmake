@@ -2,7 +2,8 @@
 # SPDX-License-Identifier: MIT
 
 # The metainfo's releases from a changelog of two entries: newest first, each
-# line one item with its wrapped text joined, and XML's own characters escaped.
+# line one item with its wrapped text joined, and XML's own characters escaped;
+# and the release the build names, the first entry's.
 #   cmake -DRELEASE_CMAKE=… -DSCRATCH=… -P check_releases.cmake
 include("${RELEASE_CMAKE}")
 file(WRITE "${SCRATCH}/changelog" [[
@@ -29,4 +30,8 @@ set(expected [[<release version="1.1.0" date="2027-02-03"><description><ul>
 string(REGEX REPLACE ">[\n ]+<" "><" expected "${expected}")
 if(NOT releases STREQUAL expected)
     message(FATAL_ERROR "releases:\n${releases}\nexpected:\n${expected}")
+endif()
+read_release("${SCRATCH}/changelog")
+if(NOT "${RELEASE_VERSION} ${RELEASE_DATE}" STREQUAL "1.1.0 2027-02-03")
+    message(FATAL_ERROR "release: ${RELEASE_VERSION} ${RELEASE_DATE}")
 endif()

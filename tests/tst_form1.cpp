@@ -5,8 +5,10 @@
 #include "fittedlabel.h"
 #include "form1.h"
 #include "placement.h"
+#include "scriptedwindow.h"
 #include "testdata.h"
 #include "tickschedule.h"
+#include "winrate.h"
 
 #include <private/qguiapplication_p.h>
 #include <QAccessible>
@@ -20,37 +22,7 @@
 #include <QTest>
 #include <QTimer>
 
-#include <deque>
-
 namespace {
-
-// A window whose reels show the digits given, game after game, and whose
-// bell is counted rather than heard.
-struct ScriptedWindow
-{
-    std::shared_ptr<std::deque<float>> draws = std::make_shared<std::deque<float>>();
-    std::shared_ptr<int> beeps = std::make_shared<int>(0);
-    Form1 window{[draws = draws] {
-                     const float r = draws->empty() ? 0.0f : draws->front();
-                     if (!draws->empty())
-                         draws->pop_front();
-                     return r;
-                 },
-                 [beeps = beeps] { ++*beeps; }};
-
-    void Script(std::initializer_list<int> digits)
-    {
-        for (int digit : digits)
-            draws->push_back((digit + 0.5f) / 10.0f);
-    }
-    template<typename T = QWidget>
-    T *Child(const char *name) const
-    {
-        return window.findChild<T *>(QLatin1String(name));
-    }
-    QString Text(const char *name) const { return Child<QLabel>(name)->text(); }
-    QStringList Reels() const { return {Text("Label1"), Text("Label2"), Text("Label3")}; }
-};
 
 // What the program has screen readers say while it lives, as the
 // accessibility events carry it: announcements where Qt makes them, and
@@ -223,8 +195,7 @@ void TestForm1::dateShowsToday()
 void TestForm1::focusStartsOnPlay()
 {
     ScriptedWindow scripted;
-    scripted.window.show();
-    QVERIFY(QTest::qWaitForWindowActive(&scripted.window));
+    QVERIFY(scripted.ShowActive());
     auto *play = scripted.Child<QPushButton>("Command1");
     auto *end = scripted.Child<QPushButton>("Command2");
     QCOMPARE(QApplication::focusWidget(), play);
@@ -238,8 +209,7 @@ void TestForm1::spaceBarPlays()
 {
     ScriptedWindow scripted;
     scripted.Script({1, 2, 3});
-    scripted.window.show();
-    QVERIFY(QTest::qWaitForWindowActive(&scripted.window));
+    QVERIFY(scripted.ShowActive());
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
     QCOMPARE(scripted.Reels(), (QStringList{"1", "2", "3"}));
 }
@@ -258,10 +228,9 @@ void TestForm1::clicksShowEachGame()
     QCOMPARE(*scripted.beeps, 1);
     const QString wins = testdata::Text("wins");
     QCOMPARE(scripted.Text("lblWins"), wins.arg(1));
-    // the rate takes the decimal point of the locale the tests run under, French
+    // the rate in the locale the tests run under, French, whose comma shows
     QCOMPARE(QLocale().language(), QLocale::French);
-    const QString point = QLocale().decimalPoint();
-    QCOMPARE(scripted.Text("lblRate"), QStringLiteral("100") + point + QStringLiteral("0%"));
+    QCOMPARE(scripted.Text("lblRate"), FormatWinRate(1, 1, QLocale()));
 
     scripted.Script({1, 2, 3});
     QTest::mouseClick(play, Qt::LeftButton);
@@ -269,7 +238,7 @@ void TestForm1::clicksShowEachGame()
     QVERIFY(!picture->isVisible());
     QCOMPARE(*scripted.beeps, 1);
     QCOMPARE(scripted.Text("lblWins"), wins.arg(1));
-    QCOMPARE(scripted.Text("lblRate"), QStringLiteral("50") + point + QStringLiteral("0%"));
+    QCOMPARE(scripted.Text("lblRate"), FormatWinRate(1, 2, QLocale()));
 }
 
 void TestForm1::countsStayReadable()
@@ -327,8 +296,7 @@ void TestForm1::screenReaderHearsEachGame()
 void TestForm1::f10ReachesTheMenus()
 {
     ScriptedWindow scripted;
-    scripted.window.show();
-    QVERIFY(QTest::qWaitForWindowActive(&scripted.window));
+    QVERIFY(scripted.ShowActive());
 
     QTest::keyClick(&scripted.window, Qt::Key_F10);
     QTRY_VERIFY(QApplication::activePopupWidget());

@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: MIT
 
 #include "fittedlabel.h"
-#include "form1.h"
 #include "form2.h"
+#include "scriptedwindow.h"
 #include "testdata.h"
 
 #include <QAccessible>
@@ -15,30 +15,26 @@
 #include <QTimer>
 
 #include <cmath>
-#include <memory>
 
 namespace {
 
 // Both windows with every label showing text: a won game, the time and the
 // date; a test starts with QVERIFY(windows.filled).
-struct Windows
+struct Windows : ScriptedWindow
 {
-    Form1 main{[] { return 0.75f; }, [] {}};
     Form2 help;
     bool filled = Fill();
 
     bool Fill()
     {
-        main.show();
+        window.show();
         help.show();
-        main.findChild<QPushButton *>(QStringLiteral("Command1"))->click();
-        main.findChild<QAction *>(QStringLiteral("mnuDateItem"))->trigger();
-        main.findChild<QTimer *>(QStringLiteral("Timer1"))->start(0);
-        return QTest::qWaitFor([this] {
-            return !main.findChild<QLabel *>(QStringLiteral("Label5"))->text().isEmpty();
-        });
+        Child<QPushButton>("Command1")->click();
+        Child<QAction>("mnuDateItem")->trigger();
+        Child<QTimer>("Timer1")->start(0);
+        return QTest::qWaitFor([this] { return !Text("Label5").isEmpty(); });
     }
-    QList<QWidget *> Both() { return {&main, &help}; }
+    QList<QWidget *> Both() { return {&window, &help}; }
 };
 
 // The window as its backing store holds it on a screen at this scale.
@@ -157,7 +153,7 @@ void TestLooks::controlsMatchTheLayout()
     QVERIFY(windows.filled);
     QWidget *window = expected.window == QLatin1String("Form2")
         ? static_cast<QWidget *>(&windows.help)
-        : &windows.main;
+        : &windows.window;
     QCOMPARE(window->objectName(), expected.window);
     // each control's parent is its window's client area
     const QWidget *found = window->findChild<QWidget *>(expected.name);
@@ -283,14 +279,12 @@ void TestLooks::focusRingShowsAtOpening()
     // the help window is modal: the main window is reached once it is gone
     if (!help)
         windows.help.hide();
-    QWidget *window = help ? static_cast<QWidget *>(&windows.help) : &windows.main;
+    QWidget *window = help ? static_cast<QWidget *>(&windows.help) : &windows.window;
     window->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(window));
     if (helpClosedFirst) {
-        windows.main.findChild<QAction *>(QStringLiteral("mnuAideItem"))->trigger();
-        QWidget *aide = QApplication::activeModalWidget();
+        Form2 *aide = windows.OpenHelp();
         QVERIFY(aide);
-        QVERIFY(QTest::qWaitForWindowActive(aide));
         QTest::keyClick(aide->focusWidget(), Qt::Key_Space);
         // as the desktop does once the help window is gone
         window->activateWindow();

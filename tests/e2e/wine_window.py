@@ -30,7 +30,7 @@ import zipfile
 
 from harness.pixels import GOLD, screen_colour_count, screen_pixels
 from harness.processes import PROCESSES, main, wait_for, wait_for_exit
-from harness.tables import CONTROLS, TITLE
+from harness.tables import CONTROLS, HELP_TITLE, TITLE
 from harness.user_input import press, xdotool
 from harness.x11_windows import title_start, window_id
 
@@ -39,9 +39,6 @@ PREFIX = os.environ.get("WINEPREFIX", "")
 DRIVE_C = os.path.join(PREFIX, "drive_c")
 PROFILE = os.path.join(DRIVE_C, "users", getpass.getuser())
 SHORTCUT_NAME = TITLE + ".lnk"
-# The release, as the changelog's first entry names it.
-with open(os.path.join(os.path.dirname(__file__), "..", "..", "debian", "changelog")) as changelog:
-    RELEASE = re.match(r"\S+ \(([^)]+)\)", changelog.readline()).group(1)
 APPS = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall"
 UNINSTALL_KEY = APPS + "\\fr.banditmanchot.banditmanchot"
 # Where each way of installing puts the program, its shortcut and its entry.
@@ -90,6 +87,11 @@ def versions_in_apps(registry):
         entries = file.read().split("\n[")
     return sorted(re.search(r'"DisplayVersion"="([^"]*)"', entry).group(1) for entry in entries
                   if '"DisplayName"="%s"' % TITLE in entry)
+
+
+def release(path):
+    """The release a release file is of, as the build names it in the file's name."""
+    return re.search(r"bandit-manchot-([0-9.]+)-", os.path.basename(path)).group(1)
 
 
 def files_in(folder):
@@ -197,10 +199,10 @@ class WineWindowTest(unittest.TestCase):
         wait_for(lambda: any(x > clock_x for popup, x in visible_windows().items()
                              if popup not in before), "the menu ?")
         press("Down", "Return")
-        help_window = wait_for(lambda: window_id("^Aide$"), "the help window")
+        help_window = wait_for(lambda: window_id("^%s$" % HELP_TITLE), "the help window")
         xdotool("windowactivate", "--sync", help_window)
         press("space")  # Quitter has the focus
-        wait_for(lambda: window_id("^Aide$") is None, "the help window to close")
+        wait_for(lambda: window_id("^%s$" % HELP_TITLE) is None, "the help window to close")
 
     def unpacked_and_played(self, version):
         as_windows(version)
@@ -221,7 +223,7 @@ class WineWindowTest(unittest.TestCase):
         self.assertTrue(os.path.isfile(shortcut), shortcut)
         entry = uninstall_entry(install["registry"])
         for value in ('"DisplayName"="%s"' % TITLE,
-                      '"DisplayVersion"="%s"' % RELEASE, '"Publisher"="',
+                      '"DisplayVersion"="%s"' % release(INSTALLER), '"Publisher"="',
                       '"DisplayIcon"="%s\\\\bandit-manchot.exe,0"'
                       % as_written_in_the_registry(install["folder"]), '"EstimatedSize"=dword:'):
             self.assertIn(value, entry)
@@ -250,7 +252,7 @@ class WineWindowTest(unittest.TestCase):
         self.assertEqual(wine("msiexec", "/i", MSI, "/qn"), 0)
         self.assertEqual(files_in(folder), files_in_zip(ZIP))
         self.assertTrue(os.path.isfile(shortcut), shortcut)
-        self.assertEqual(versions_in_apps("HKLM"), [RELEASE])
+        self.assertEqual(versions_in_apps("HKLM"), [release(MSI)])
         # The icon "Apps" shows for a package is kept by Windows Installer.
         icon = os.path.join(DRIVE_C, "windows", "Installer", "*", "bandit_manchot.ico")
         self.assertTrue(glob.glob(icon))
@@ -267,10 +269,8 @@ class WineWindowTest(unittest.TestCase):
         this, following = releases
         self.assertEqual(install(this), 0)
         self.assertEqual(install(following), 0)
-        following_release = re.search(r"bandit-manchot-([0-9.]+)-",
-                                      os.path.basename(following)).group(1)
         for moment in ("updated", "a downgrade refused"):
-            self.assertEqual(versions_in_apps(registry), [following_release], moment)
+            self.assertEqual(versions_in_apps(registry), [release(following)], moment)
             self.assertEqual(files_in(folder), files, moment)
             if moment == "updated":
                 self.play_installed(folder)

@@ -14,9 +14,10 @@ from .user_input import click, press
 CLIENT_WIDTH = 798
 
 
-def win_rate(won, played):
-    tenths = (2000 * won + played) // (2 * played)  # rounded half up
-    return "%d,%d%%" % (tenths // 10, tenths % 10)
+def shows_rate(shown, won, played):
+    """Whether a rate shown in French ("33,3%") is won/played's, to its tenth."""
+    match = re.fullmatch(r"(\d+),(\d)%", shown)
+    return bool(match) and abs(float("%s.%s" % match.groups()) - 100 * won / played) <= 0.05001
 
 
 def shown_frame(pyatspi, program, title):
@@ -114,7 +115,7 @@ class MainWindow:
         reels = self.reels()
         assert all(re.fullmatch(r"[0-9]", reel) for reel in reels), reels
         won += "7" in reels
-        assert self.text("lblRate") == win_rate(won, played + 1), \
+        assert shows_rate(self.text("lblRate"), won, played + 1), \
             (played + 1, won, self.text("lblRate"))
         return reels, won
 

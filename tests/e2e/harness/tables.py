@@ -36,4 +36,4 @@ def text(name, *values):
         said = said.replace("%%%d" % number, str(value))
     return said
 
-HELP_TEXT = TEXTS["help"]
+HELP_TITLE = TEXTS["help title"]

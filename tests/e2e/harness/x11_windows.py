@@ -4,9 +4,9 @@
 """What the X server and the window manager know of a window: its id, its
 title, its icon and its frame."""
 
-import codecs
+import functools
 import itertools
-import re
+import os
 import subprocess
 
 
@@ -23,29 +23,41 @@ def window_id(title_pattern):
     return found[0] if found else None
 
 
+@functools.cache
+def connection(name):
+    # Imported here: the Windows build's tests find windows alone, with xdotool.
+    from Xlib.display import Display
+    return Display(name)
+
+
+def x_window(window):
+    """The X window of this id, as xdotool writes it, on the desktop's display."""
+    return connection(os.environ["DISPLAY"]).create_resource_object("window", int(window))
+
+
+def window_property(window, name, kind):
+    atom = connection(os.environ["DISPLAY"]).intern_atom
+    return x_window(window).get_full_property(atom(name), atom(kind)).value
+
+
 def window_title(window):
-    """The title the window manager shows (xprop writes its UTF-8 bytes as
-    octal escapes)."""
-    said = subprocess.run(["xprop", "-id", window, "_NET_WM_NAME"], check=True,
-                          capture_output=True, text=True).stdout
-    escaped = re.search(r'= "(.*)"', said).group(1)
-    return codecs.escape_decode(escaped.encode())[0].decode("utf-8")
+    """The title the window manager shows."""
+    return window_property(window, "_NET_WM_NAME", "UTF8_STRING").decode("utf-8")
 
 
 def icon_sizes(window):
-    """The sizes of the icon the window gives the window manager."""
-    icon = subprocess.run(["xprop", "-id", window, "_NET_WM_ICON"], check=True,
-                          capture_output=True, text=True).stdout
-    return re.findall(r"Icon \((\d+ x \d+)\)", icon)
+    """The (width, height) of each image of the window's icon, which come
+    one after the other, each as its width, its height, then its pixels."""
+    icon, at, sizes = window_property(window, "_NET_WM_ICON", "CARDINAL"), 0, []
+    while at < len(icon):
+        sizes.append((icon[at], icon[at + 1]))
+        at += 2 + icon[at] * icon[at + 1]
+    return sizes
 
 
 def frame_geometry(window):
     """The window's rectangle on the screen, its frame included."""
-    info = subprocess.run(["xwininfo", "-id", window], check=True, capture_output=True,
-                          text=True).stdout
-    field = lambda label: int(re.search(label + r":\s+(-?\d+)", info).group(1))
-    extents = subprocess.run(["xprop", "-id", window, "_NET_FRAME_EXTENTS"], check=True,
-                             capture_output=True, text=True).stdout
-    left, right, top, bottom = (int(v) for v in re.findall(r"\d+", extents.split("=")[1]))
-    return (field("Absolute upper-left X") - left, field("Absolute upper-left Y") - top,
-            field("Width") + left + right, field("Height") + top + bottom)
+    inside = x_window(window)
+    corner, size = inside.query_tree().root.translate_coords(inside, 0, 0), inside.get_geometry()
+    left, right, top, bottom = window_property(window, "_NET_FRAME_EXTENTS", "CARDINAL")
+    return corner.x - left, corner.y - top, size.width + left + right, size.height + top + bottom
