@@ -3,8 +3,11 @@
 
 // Renders the program's SVG drawings into the bitmaps that desktops,
 // installers and the Windows build want: a PNG of one size, stretched over it
-// (SIZE is N for a square, or WxH), or a Windows .ico holding several.
+// (SIZE is N for a square, or WxH), a square PNG whose drawing sits in the
+// middle of a COLOUR background, where a launcher that crops icons to its own
+// shape (a circle, say) leaves it whole, or a Windows .ico holding several.
 //   svgicons png SIZE drawing.svg out.png
+//   svgicons maskable SIZE icon.svg out.png COLOUR
 //   svgicons ico icon.svg out.ico SIZE...
 #include <QBuffer>
 #include <QFile>
@@ -25,6 +28,19 @@ QImage Render(QSvgRenderer &svg, QSize size)
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     svg.render(&painter);
+    return image;
+}
+
+// The drawing within the middle 60 %: inside the circle of 80 % that every
+// launcher's shape keeps.
+QImage RenderOnBackground(QSvgRenderer &svg, int size, const QColor &background)
+{
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(background);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const double inset = size * 0.2;
+    svg.render(&painter, QRectF(inset, inset, size - 2 * inset, size - 2 * inset));
     return image;
 }
 
@@ -80,9 +96,10 @@ int main(int argc, char *argv[])
 {
     if (argc < 5)
         return Fail(
-            "usage: svgicons png SIZE in.svg out.png | svgicons ico in.svg out.ico SIZE...");
+            "usage: svgicons png SIZE in.svg out.png | svgicons maskable SIZE in.svg out.png "
+            "COLOUR | svgicons ico in.svg out.ico SIZE...");
     const QByteArray mode = argv[1];
-    const bool png = mode == "png";
+    const bool png = mode == "png" || mode == "maskable";
     QSvgRenderer svg(QString::fromLocal8Bit(png ? argv[3] : argv[2]));
     if (!svg.isValid())
         return Fail("cannot read the SVG");
@@ -94,8 +111,15 @@ int main(int argc, char *argv[])
         const int height = sides.last().toInt();
         if (sides.size() > 2 || width <= 0 || height <= 0)
             return Fail("the size is N or WxH, in pixels");
-        svg.setAspectRatioMode(Qt::IgnoreAspectRatio);
-        bytes = Png(Render(svg, QSize(width, height)));
+        if (mode == "maskable") {
+            const QColor background = QColor::fromString(argc > 5 ? argv[5] : "");
+            if (width != height || !background.isValid())
+                return Fail("a maskable icon is square, on a colour like #rrggbb");
+            bytes = Png(RenderOnBackground(svg, width, background));
+        } else {
+            svg.setAspectRatioMode(Qt::IgnoreAspectRatio);
+            bytes = Png(Render(svg, QSize(width, height)));
+        }
     } else if (mode == "ico") {
         QList<QImage> images;
         for (int i = 4; i < argc; ++i) {
