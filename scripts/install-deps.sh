@@ -29,9 +29,12 @@ windows=(g++-mingw-w64-x86-64-posix ninja-build dpkg-dev wine wine64 nsis zip un
          fonts-liberation fonts-dejavu-core fonts-wine python3-fonttools python3-pefile
          python3-spdx-tools)
 # Qt for the browser is built from Debian's source with Debian's Emscripten,
-# with the labels' fonts built in; the page is played in Debian's Chromium.
+# with the labels' fonts built in, and compressed for the web with brotli and
+# gzip; the page is played in Debian's Chromium, served by Debian's nginx with
+# its brotli module, and by Apache, and rated by Lighthouse from npm on Debian's Node.
 web=(emscripten ca-certificates ninja-build dpkg-dev zip git fonts-liberation chromium python3 python3-websocket
-     imagemagick)
+     imagemagick python3-brotli brotli gzip nginx-light libnginx-mod-http-brotli-static apache2-bin
+     nodejs npm)
 from_backports=(python3-spdx-tools)
 
 case "${1:-}" in
