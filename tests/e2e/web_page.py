@@ -3,42 +3,94 @@
 # SPDX-License-Identifier: MIT
 
 """Plays the program built for the browser as a person would: its page in
-headless Chromium from a server on the loopback address, real key presses
-and clicks, and what it shows read from Chromium's accessibility tree (where
-Qt puts an element over each control) and from screenshots.
+headless Chromium, as a laptop, a tablet and phones, from Debian's nginx
+with the shipped configuration, real key presses, clicks and taps, and what
+it shows read from Chromium's accessibility tree (where Qt puts an element
+over each control) and from screenshots; then installed, offline, and
+updated to the next release.
 
-    web_page.py path/to/the/page's/folder
+    web_page.py path/to/the/page's/folder path/to/the/next/release's/folder
 """
 
 import datetime
+import gzip
+import itertools
+import pathlib
 import re
 import unittest
+import urllib.request
 
-from harness.browser import Chromium, serve
+import brotli
+
+from harness.apache import serve_with_apache
+from harness.browser import Chromium, Server
 from harness.main_window import shows_rate
 from harness.pixels import GOLD, colour_count, pixels
 from harness.processes import PROCESSES, main, scratch_folder, wait_for
-from harness.tables import CONTROLS, HELP_TITLE, TITLE, text
+from harness.tables import CONTROLS, HELP_TITLE, TITLE, layout, text
 
-FOLDER = None  # set from the command line
+FOLDER = NEXT_FOLDER = None  # set from the command line
 STATUS = "document.getElementById('status')"
-WINDOW_TITLES = ("[...document.getElementById('qt-shadow-container').shadowRoot"
-                 ".querySelectorAll('.window-name')].map(name => name.textContent)")
+LOADED = ("(loading => loading && (loading.hidden || !%s.hidden))"
+          "(document.getElementById('loading'))" % STATUS)
+SHADOW = "document.getElementById('qt-shadow-container').shadowRoot"
+WINDOW_TITLES = "[...%s.querySelectorAll('.window-name')].map(name => name.textContent)" % SHADOW
+HELP_CLIENT_AREA = """[...%s.querySelectorAll('.qt-window')]
+    .filter(w => w.querySelector('.window-name').textContent == '%s')
+    .map(w => w.querySelector('.title-bar').getBoundingClientRect())
+    .map(bar => [bar.left, bar.bottom])[0]""" % (SHADOW, HELP_TITLE)
+# The main window's corners, and whether they are on the screen: inside the
+# part of the page the browser shows, at the scale it shows it.
+SHOWN_WHOLE = """(r => { const v = visualViewport;
+    return [v.scale, r.left >= v.offsetLeft - 1 && r.top >= v.offsetTop - 1
+            && r.right <= v.offsetLeft + v.width + 1 && r.bottom <= v.offsetTop + v.height + 1];
+})(%s.querySelector('.qt-window').getBoundingClientRect())""" % SHADOW
+PHONE, PHONE_SIDEWAYS = (390, 844, True), (844, 390, True)
+DEVICES = {"small phone": (320, 568, True), "phone": PHONE, "phone sideways": PHONE_SIDEWAYS,
+           "tablet": (820, 1180, True), "tablet sideways": (1180, 820, True),
+           "laptop": (1280, 720, False), "large laptop": (1920, 1080, False)}
+# What the server sends, asked with these encodings: (path, encodings,
+# type, encoding, how long a browser may keep it).
+KEPT = "max-age=31536000"  # a year, or more
+SENT = [("v%s/bandit-manchot.wasm", "br, gzip", "application/wasm", "br", KEPT),
+        ("v%s/bandit-manchot.wasm", "gzip", "application/wasm", "gzip", KEPT),
+        ("v%s/bandit-manchot.wasm", "", "application/wasm", None, KEPT),
+        ("v%s/page.js", "gzip", "text/javascript; charset=utf-8", "gzip", KEPT),
+        ("", "br", "text/html; charset=utf-8", "br", "no-cache"),
+        ("service-worker.js", "br", "text/javascript; charset=utf-8", "br", "no-cache"),
+        ("manifest.webmanifest", "", "application/manifest+json; charset=utf-8", None, "no-cache")]
+DECODE = {"br": brotli.decompress, "gzip": gzip.decompress, None: bytes}
+
+
+def version(folder):
+    return re.fullmatch(r"bandit-manchot-(.*)-web", pathlib.Path(folder).name)[1]
 
 
 class Page:
     """The program's page in a browser of its own, in this language, after
     a script that runs before the page's own."""
 
-    def __init__(self, language="fr-FR", script=""):
+    def __init__(self, server, language="fr-FR", script="", device=None):
         self.browser = Chromium(language)
+        self.touch = device and device[2]
+        if device:
+            self.browser.emulate(*device)
         self.shot = scratch_folder("web-page-") + "/page.png"
-        self.browser.send("WebAudio.enable")
+        for domain in ("WebAudio", "Runtime", "Log"):
+            self.browser.send(domain + ".enable")
         self.browser.send("Page.addScriptToEvaluateOnNewDocument", source=script)
-        self.browser.send("Page.navigate", url=serve(FOLDER))
-        wait_for(lambda: self.browser.evaluate(
-            "(status => status && (status.hidden || !status.textContent.includes('chargement')))"
-            "(%s)" % STATUS), "the page to load")
+        self.browser.send("Page.navigate", url=server.url)
+        self.wait_until_loaded()
+
+    def wait_until_loaded(self):
+        wait_for(lambda: self.browser.evaluate(LOADED), "the page to load")
+
+    def errors(self):
+        """What the page reported as errors to its console, or threw."""
+        return [event["params"] for event in self.browser.events
+                if event["method"] == "Runtime.exceptionThrown"
+                or event["method"] == "Log.entryAdded" and event["params"]["entry"]["level"] == "error"
+                or event["method"] == "Runtime.consoleAPICalled" and event["params"]["type"] == "error"]
 
     def corners(self, role):
         """[(name or value, corner)] of the elements of this role in the accessibility tree."""
@@ -53,7 +105,7 @@ class Page:
 
     def click(self, role, name, at=(5, 5)):
         x, y = wait_for(lambda: dict(self.corners(role)).get(name), "%s %s" % (role, name))
-        self.browser.click(x + at[0], y + at[1])
+        (self.browser.tap if self.touch else self.browser.click)(x + at[0], y + at[1])
 
     def choose_only_entry(self, menu):
         """The open menu shows in the tree, but not its entry: it is clicked where it shows."""
@@ -93,7 +145,13 @@ class WebPageTest(unittest.TestCase):
             self.assertLess(played, 100, "no win in 100 games")
 
     def test_a_session_of_play(self):
-        self.page = page = Page()
+        self.play_a_session(Page(Server(FOLDER)))
+
+    def test_a_session_by_touch_on_a_phone(self):
+        self.play_a_session(Page(Server(FOLDER), device=PHONE_SIDEWAYS))
+
+    def play_a_session(self, page):
+        self.page = page
         browser = page.browser
         self.assertEqual(browser.evaluate("[document.title, document.documentElement.lang]"),
                          [TITLE, "fr"])
@@ -104,6 +162,7 @@ class WebPageTest(unittest.TestCase):
         self.assertEqual([name for name, said in shown.items() if said is None], ["Image1"])
         played, won = self.play_to_a_win(browser.press_space, 0, 0)
         self.play_to_a_win(lambda: page.click("button", text("play")), played, won)
+        self.assertEqual(page.errors(), [])
         # The bell rang, in the audio the page may play after the first key.
         states = [event["params"]["context"]["contextState"] for event in browser.events
                   if event["method"] in ("WebAudio.contextCreated", "WebAudio.contextChanged")]
@@ -120,22 +179,83 @@ class WebPageTest(unittest.TestCase):
 
         page.choose_only_entry("?")
         wait_for(lambda: HELP_TITLE in browser.evaluate(WINDOW_TITLES), "the help window")
-        browser.press_space()  # on Quitter, which has the focus
+        if page.touch:  # Quitter's element sits elsewhere: it is tapped where it shows
+            x, y = browser.evaluate(HELP_CLIENT_AREA)
+            left, top = layout("Form2")["Command1"][:2]
+            browser.tap(x + left + 10, y + top + 10)
+        else:
+            browser.press_space()  # on Quitter, which has the focus
         wait_for(lambda: HELP_TITLE not in browser.evaluate(WINDOW_TITLES),
                  "the help window to close")
         page.click("button", text("end"))
         wait_for(lambda: "Partie terminée" in browser.evaluate(STATUS + ".textContent"),
                  "the page to say the game is over")
 
+    def test_fits_every_screen(self):
+        server, shots = Server(FOLDER), pathlib.Path(FOLDER).parent / "screenshots"
+        shots.mkdir(exist_ok=True)
+        for device, size in DEVICES.items():
+            with self.subTest(device):
+                page = Page(server, device=size)
+                scale, whole = wait_for(lambda: page.browser.evaluate(SHOWN_WHOLE), "a scale")
+                page.browser.screenshot("%s/%s.png" % (shots, device.replace(" ", "-")))
+                print("%s: %dx%d, scaled %.3f" % (device, size[0], size[1], scale))
+                self.assertTrue(whole)
+                self.assertEqual(scale == 1, "phone" not in device, scale)
+                if device == "phone":  # turned sideways, it fits again
+                    page.browser.emulate(*PHONE_SIDEWAYS)
+                    wait_for(lambda: page.browser.evaluate(SHOWN_WHOLE)[1], "the window to fit")
+                page.browser.send("Browser.close")
+
+    def test_served_as_the_web_expects(self):
+        kept = version(FOLDER)
+        for (server, url), (path, encodings, kind, encoding, lifetime) in itertools.product(
+                (("nginx", Server(FOLDER).url), ("Apache", serve_with_apache(FOLDER))), SENT):
+            with self.subTest(server=server, path=path, encodings=encodings):
+                asked = urllib.request.Request(url + (path % kept if "%" in path else path),
+                                               headers={"Accept-Encoding": encodings})
+                with urllib.request.urlopen(asked) as answer:
+                    headers, body = answer.headers, answer.read()
+                self.assertEqual((headers["Content-Type"], headers["Content-Encoding"]),
+                                 (kind, encoding))
+                self.assertIn(lifetime, headers["Cache-Control"])
+                self.assertEqual(headers["X-Content-Type-Options"], "nosniff")
+                plain = pathlib.Path(FOLDER, path % kept if "%" in path else path or "index.html")
+                self.assertEqual(DECODE[encoding](body), plain.read_bytes())
+
+    def test_installs_plays_offline_and_updates(self):
+        server = Server(FOLDER)
+        self.page = page = Page(server, device=PHONE_SIDEWAYS)
+        browser = page.browser
+        self.assertEqual(browser.send("Page.getInstallabilityErrors")["installabilityErrors"], [])
+        kept = "caches.keys().then(names => names.join())"
+        wait_for(lambda: browser.evaluate("!!navigator.serviceWorker.controller"), "the worker")
+        self.assertEqual(browser.evaluate(kept), "bandit-manchot-" + version(FOLDER))
+        server.stop()
+        browser.send("Page.reload")
+        page.wait_until_loaded()
+        browser.press_space()
+        self.assertRegex(page.texts()["Label1"], "^[0-9]$")
+        # The next release replaces the folder: a visit finds it, the next shows it.
+        server.start(NEXT_FOLDER)
+        browser.send("Page.reload")
+        next_kept = "bandit-manchot-" + version(NEXT_FOLDER)
+        wait_for(lambda: browser.evaluate(kept) == next_kept, "the next release's cache")
+        browser.send("Page.reload")
+        page.wait_until_loaded()
+        self.assertEqual(browser.evaluate("document.scripts[0].getAttribute('src')"),
+                         "v%s/page.js" % version(NEXT_FOLDER))
+        self.assertEqual(page.errors(), [])
+
     def test_rate_in_the_browser_language(self):
-        self.page = Page("en-US")
+        self.page = Page(Server(FOLDER), "en-US")
         self.page.browser.press_space()
         self.assertRegex(self.page.texts()["lblRate"], r"^(0|100)\.0%$")
 
     def test_says_when_the_browser_cannot_run_it(self):
-        page = Page(script="delete window.WebAssembly")
+        page = Page(Server(FOLDER), script="delete window.WebAssembly")
         self.assertIn("ne peut pas faire tourner", page.browser.evaluate(STATUS + ".textContent"))
 
 
 if __name__ == "__main__":
-    main(__import__(__name__), "FOLDER")
+    main(__import__(__name__), "FOLDER", "NEXT_FOLDER")

@@ -2,14 +2,12 @@
 # SPDX-License-Identifier: MIT
 
 """A browser of the test's own: Debian's Chromium, headless, driven through
-its DevTools protocol, and a static web server on the loopback address."""
+its DevTools protocol, and the web server a site would serve it with."""
 
 import base64
-import functools
-import http.server
 import json
 import pathlib
-import threading
+import socket
 import urllib.request
 
 import websocket
@@ -17,19 +15,51 @@ import websocket
 from .processes import PROCESSES, scratch_folder, wait_for
 
 
-class QuietFiles(http.server.SimpleHTTPRequestHandler):
-    def log_message(self, *_):
-        pass
+SHIPPED_CONFIGURATION = pathlib.Path(__file__).parents[3] / "packaging/web/nginx.conf"
 
 
-def serve(folder):
-    """The address of a server of this folder's files on the loopback
-    address, with their types (application/wasm too), while the test runs."""
-    server = http.server.ThreadingHTTPServer(("127.0.0.1", 0),
-                                             functools.partial(QuietFiles, directory=folder))
-    threading.Thread(target=server.serve_forever, daemon=True).start()
-    PROCESSES.endings.append(server.shutdown)
-    return "http://127.0.0.1:%d/" % server.server_port
+class Server:
+    """Debian's nginx on the loopback address, serving a folder with the
+    configuration shipped beside the page, while the test runs. Stopped, it
+    can serve another folder at the same address (a site's next release)."""
+
+    def __init__(self, folder):
+        self.scratch = scratch_folder("nginx-")
+        with socket.socket() as free:
+            free.bind(("127.0.0.1", 0))
+            self.port = free.getsockname()[1]
+        self.url = "http://127.0.0.1:%d/" % self.port
+        self.process = None
+        self.start(folder)
+
+    def start(self, folder):
+        configuration = pathlib.Path(self.scratch, "nginx.conf")
+        configuration.write_text(f"""
+            load_module /usr/lib/nginx/modules/ngx_http_brotli_static_module.so;
+            daemon off; master_process off; pid {self.scratch}/pid;
+            error_log {self.scratch}/errors;
+            events {{}}
+            http {{
+                access_log off;
+                client_body_temp_path {self.scratch}/body;
+                server {{
+                    listen 127.0.0.1:{self.port};
+                    root {pathlib.Path(folder).resolve()};
+                    include {SHIPPED_CONFIGURATION};
+                }}
+            }}""")
+        self.process = PROCESSES.start(["nginx", "-p", self.scratch, "-c", str(configuration)])
+        wait_for(self.answers, "nginx to answer")
+
+    def answers(self):
+        try:
+            with urllib.request.urlopen(self.url):
+                return True
+        except OSError:
+            return False
+
+    def stop(self):
+        PROCESSES.end(self.process)
 
 
 class Chromium:
@@ -80,6 +110,16 @@ class Chromium:
     def press_space(self):
         self.send("Input.dispatchKeyEvent", type="keyDown", key=" ", code="Space", text=" ")
         self.send("Input.dispatchKeyEvent", type="keyUp", key=" ", code="Space")
+
+    def emulate(self, width, height, touch):
+        """A device's screen, in CSS pixels; one with touch lays pages out as phones do."""
+        self.send("Emulation.setDeviceMetricsOverride", width=width, height=height,
+                  deviceScaleFactor=1, mobile=touch)
+        self.send("Emulation.setTouchEmulationEnabled", enabled=touch, maxTouchPoints=5)
+
+    def tap(self, x, y):
+        for kind, points in (("touchStart", [{"x": x, "y": y}]), ("touchEnd", [])):
+            self.send("Input.dispatchTouchEvent", type=kind, touchPoints=points)
 
     def click(self, x, y):
         for kind in ("mousePressed", "mouseReleased"):
