@@ -45,7 +45,8 @@ function fitToScreen() {
         viewport.content = content;
     document.documentElement.style.setProperty("--fit", scale);
     // Turned sideways, a phone shows the window much larger: it is worth asking.
-    const sideways = Math.min(1, height / needed.width, width / needed.height);
+    const sideways = Math.min(1, height / (windowSize.width + 2 * margin),
+                              width / (windowSize.height + 2 * margin));
     turnHint.hidden = !(height > width && sideways > 1.25 * scale);
     // A desktop browser lays the page out at its own width whatever it is
     // asked; there, a window too small scrolls rather than cuts the game.
