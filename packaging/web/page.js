@@ -131,6 +131,14 @@ function downloadProgram() {
 // Started at once, while the loader's scripts still download.
 const program = typeof WebAssembly === "object" ? downloadProgram() : null;
 
+// Once the game runs, its files are kept for play without the network; the
+// worker takes them from what the page downloaded.
+function keepForOffline() {
+    if ("serviceWorker" in navigator)
+        navigator.serviceWorker.register("service-worker.js")
+            .catch(error => console.warn(`${name} ne pourra pas être joué hors ligne : ${error}`));
+}
+
 async function start() {
     if (!program) {
         say(`Ce navigateur ne peut pas faire tourner ${name} : il lui faut `
@@ -160,6 +168,7 @@ async function start() {
         // Screen readers read the game from its start: Qt's switch for them,
         // a button in English that only they would find, is pressed for them.
         qtScreen.querySelector("button.hidden-visually-read-by-screen-reader")?.click();
+        keepForOffline();
     } catch (error) {
         say(`Ce navigateur n’a pas pu lancer ${name} (${error}). `
             + "Rechargez la page, ou essayez un navigateur à jour.");
@@ -168,8 +177,5 @@ async function start() {
 
 fitToScreen();
 window.addEventListener("resize", () => requestAnimationFrame(measureWindow));
-if ("serviceWorker" in navigator)
-    navigator.serviceWorker.register("service-worker.js")
-        .catch(error => console.warn(`${name} ne pourra pas être joué hors ligne : ${error}`));
 // The loader and the program's own script come after this one, deferred as it is.
 document.addEventListener("DOMContentLoaded", start);
