@@ -145,6 +145,13 @@ chmod 0755 "$root"
 
 sed 's/^/deb /; s/$/ main/' <<<"$archives" >"$root/etc/apt/sources.list"
 cp /etc/resolv.conf "$root/etc/resolv.conf" 2>/dev/null || true
+# The authorities this machine adds to Debian's trusts (a proxy's, say) are
+# trusted in the root too, once ca-certificates is installed there: it
+# reaches the network as the machine does.
+if compgen -G '/usr/local/share/ca-certificates/*.crt' >/dev/null; then
+    mkdir -p "$root/usr/local/share/ca-certificates"
+    cp /usr/local/share/ca-certificates/*.crt "$root/usr/local/share/ca-certificates/"
+fi
 # Packages downloaded once stay for the next run.
 rm -f "$root/etc/apt/apt.conf.d/docker-clean"
 # The cache belongs to the machine's root, so apt downloads as root.

@@ -84,6 +84,8 @@ if $testing; then
     begin "Lighthouse's audits, for a phone and a laptop"
     # Debian 13's npm (9.2) cannot read the lock's overrides; npm 10 can.
     npm_cache=${BANDIT_CACHE:-/var/cache/bandit-manchot}/npm
+    # Node trusts the system's authorities too, not only its own list.
+    export NODE_EXTRA_CA_CERTS=/etc/ssl/certs/ca-certificates.crt
     npx --yes --cache "$npm_cache" npm@10.8.2 ci --prefix tests/web --cache "$npm_cache" \
         --prefer-offline --no-audit --no-fund >&2
     python3 -W ignore tests/web/lighthouse.py "$folder" >&2
