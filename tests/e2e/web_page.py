@@ -59,6 +59,7 @@ SENT = [("v%s/bandit-manchot.wasm", "br, gzip", "application/wasm", "br", KEPT),
         ("", "br", "text/html; charset=utf-8", "br", "no-cache"),
         ("service-worker.js", "br", "text/javascript; charset=utf-8", "br", "no-cache"),
         ("manifest.webmanifest", "", "application/manifest+json; charset=utf-8", None, "no-cache")]
+AXE = pathlib.Path(__file__).parents[1] / "web/node_modules/axe-core/axe.min.js"
 DECODE = {"br": brotli.decompress, "gzip": gzip.decompress, None: bytes}
 
 
@@ -84,6 +85,14 @@ class Page:
 
     def wait_until_loaded(self):
         wait_for(lambda: self.browser.evaluate(LOADED), "the page to load")
+
+    def axe_violations(self, rule):
+        """The elements axe-core, the version tests/web pins, finds against this rule."""
+        self.browser.evaluate(AXE.read_text())
+        found = self.browser.evaluate(
+            "axe.run({runOnly: ['%s']}).then(result => result.violations"
+            ".flatMap(rule => rule.nodes.map(node => node.target.join(' '))))" % rule)
+        return found
 
     def errors(self):
         """What the page reported as errors to its console, or threw."""
@@ -148,13 +157,18 @@ class WebPageTest(unittest.TestCase):
         self.play_a_session(Page(Server(FOLDER)))
 
     def test_a_session_by_touch_on_a_phone(self):
-        self.play_a_session(Page(Server(FOLDER), device=PHONE_SIDEWAYS))
+        page = Page(Server(FOLDER), device=PHONE_SIDEWAYS)
+        self.assertEqual(page.axe_violations("target-size"), [])
+        self.play_a_session(page)
 
     def play_a_session(self, page):
         self.page = page
         browser = page.browser
         self.assertEqual(browser.evaluate("[document.title, document.documentElement.lang]"),
                          [TITLE, "fr"])
+        # The progress bar went to its end, counting the program's own bytes.
+        self.assertEqual(browser.evaluate(
+            "[progress.value, percent.textContent, stalled.hidden]"), [100, "100 %", True])
         shown = page.texts()
         # Every control the layout tables is at its place, but the picture,
         # which Qt gives no element. (Where the window stands is the widget

@@ -40,7 +40,8 @@ class Server:
             error_log {self.scratch}/errors;
             events {{}}
             http {{
-                access_log off;
+                log_format sent $bytes_sent;
+                access_log {self.scratch}/sent sent;
                 client_body_temp_path {self.scratch}/body;
                 server {{
                     listen 127.0.0.1:{self.port};
@@ -57,6 +58,11 @@ class Server:
                 return True
         except OSError:
             return False
+
+    def bytes_sent(self):
+        """All the server has sent so far, headers included."""
+        with open(pathlib.Path(self.scratch, "sent")) as log:
+            return sum(int(line) for line in log)
 
     def stop(self):
         PROCESSES.end(self.process)
