@@ -20,7 +20,7 @@ import sys
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, os.path.join(HERE, "..", "tests", "e2e"))
-from harness.browser import Chromium, serve  # noqa: E402
+from harness.browser import Chromium, Server  # noqa: E402
 from harness.processes import PROCESSES, wait_for  # noqa: E402
 
 
@@ -55,7 +55,7 @@ def main():
         order = sorted(times, reverse=run % 2 == 1)
         for name in order:
             # A server a run, since ending the browser ends what the test started.
-            times[name].append(first_frame_ms(serve(folder) + name + ".html"))
+            times[name].append(first_frame_ms(Server(folder).url + name + ".html"))
     app, peer = (statistics.median(times[name]) for name in ("bench_app", "bench_peer"))
     print("page start to first painted frame, %d alternating runs (median)" % runs)
     print("%-32s program %8.1f ms   peer %8.1f ms   ratio %.2f"
