@@ -79,15 +79,16 @@ if $testing; then
     rm -rf build-web/next
     scripts/next-release.sh build-web/next/source
     build_in build-web/next build-web/next/source
-    begin "the page, played in headless Chromium"
-    python3 -W ignore tests/e2e/web_page.py "$folder" "build-web/next/$name"
-    begin "Lighthouse's audits, for a phone and a laptop"
+    begin "the browser tests' tools from npm, as tests/web pins them"
     # Debian 13's npm (9.2) cannot read the lock's overrides; npm 10 can.
     npm_cache=${BANDIT_CACHE:-/var/cache/bandit-manchot}/npm
     # Node trusts the system's authorities too, not only its own list.
     export NODE_EXTRA_CA_CERTS=/etc/ssl/certs/ca-certificates.crt
     npx --yes --cache "$npm_cache" npm@10.8.2 ci --prefix tests/web --cache "$npm_cache" \
         --prefer-offline --no-audit --no-fund >&2
+    begin "the page, played in headless Chromium"
+    python3 -W ignore tests/e2e/web_page.py "$folder" "build-web/next/$name"
+    begin "Lighthouse's audits, for a phone and a laptop"
     python3 -W ignore tests/web/lighthouse.py "$folder" >&2
     begin "the same zip, built again in another folder"
     rm -rf build-web/again
