@@ -15,6 +15,7 @@ class QWidget;
 // (announcer_notification.cpp): the text is shown, to the accessibility bus
 // alone, as a notification inside a status bar of one pixel that nobody sees
 // (inside a status bar, Orca says the text without the word "notification").
+// In a page, the page's live region says it (announcer_live_region.cpp).
 class Announcer : public QObject
 {
     Q_OBJECT

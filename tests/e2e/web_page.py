@@ -86,6 +86,14 @@ class Page:
     def wait_until_loaded(self):
         wait_for(lambda: self.browser.evaluate(LOADED), "the page to load")
 
+    def announced(self):
+        """The text of the page's live region, as Chromium's accessibility tree has it."""
+        document = self.browser.send("DOM.getDocument")["root"]["nodeId"]
+        region = self.browser.send("DOM.querySelector", nodeId=document, selector="#annonces")
+        nodes = self.browser.send("Accessibility.getPartialAXTree", nodeId=region["nodeId"])["nodes"]
+        return "".join(node.get("name", {}).get("value", "") for node in nodes
+                       if node["role"]["value"] == "StaticText")
+
     def axe_violations(self, rule):
         """The elements axe-core, the version tests/web pins, finds against this rule."""
         self.browser.evaluate(AXE.read_text())
@@ -147,6 +155,8 @@ class WebPageTest(unittest.TestCase):
             reels, played = [shown["Label%d" % reel] for reel in (1, 2, 3)], played + 1
             self.assertTrue(all(re.fullmatch("[0-9]", reel) for reel in reels), reels)
             won += "7" in reels
+            said = text("won" if "7" in reels else "lost", *reels)
+            wait_for(lambda: self.page.announced() == said, "the page to say " + said)
             self.assertEqual((shown["lblWins"], shown["coins"]), (text("wins", won), "7" in reels))
             self.assertTrue(shows_rate(shown["lblRate"], won, played), shown["lblRate"])
             if "7" in reels:
@@ -190,6 +200,7 @@ class WebPageTest(unittest.TestCase):
         page.choose_only_entry("Horloge")
         today = datetime.date.today().strftime("%d/%m/%Y")
         wait_for(lambda: page.texts()["Label6"] == today, "today's date")
+        wait_for(lambda: page.announced() == today, "the page to say the date")
 
         page.choose_only_entry("?")
         wait_for(lambda: HELP_TITLE in browser.evaluate(WINDOW_TITLES), "the help window")

@@ -1,0 +1,30 @@
+// SPDX-FileCopyrightText: 2026 The Bandit Manchot developers
+// SPDX-License-Identifier: MIT
+
+#include "announcer.h"
+
+#include <QString>
+#include <QTimer>
+
+#include <emscripten/val.h>
+
+#include <chrono>
+
+// In a page, Qt says nothing of an announcement: the page's live region (a
+// polite status, outside Qt's screen, that nobody sees) says it instead.
+Announcer::Announcer(QWidget *window)
+    : QObject(window)
+{}
+
+void Announcer::Announce(QWidget *, const QString &text)
+{
+    using emscripten::val;
+    val region = val::global("document").call<val>("getElementById", val("annonces"));
+    if (!region.as<bool>())
+        return;
+    // Emptied, then filled a moment later: the same outcome twice is said twice.
+    region.set("textContent", val(""));
+    QTimer::singleShot(std::chrono::milliseconds(100), this, [region, said = text.toStdString()] {
+        region.set("textContent", val(said));
+    });
+}
