@@ -132,11 +132,15 @@ function downloadProgram() {
 const program = typeof WebAssembly === "object" ? downloadProgram() : null;
 
 // Once the game runs, its files are kept for play without the network; the
-// worker takes them from what the page downloaded.
+// worker takes them from what the page downloaded. The server is then asked
+// for a newer release, kept for the next visit (without the network, it
+// waits for a visit with it).
 function keepForOffline() {
-    if ("serviceWorker" in navigator)
-        navigator.serviceWorker.register("service-worker.js")
-            .catch(error => console.warn(`${name} ne pourra pas être joué hors ligne : ${error}`));
+    if (!("serviceWorker" in navigator))
+        return;
+    navigator.serviceWorker.register("service-worker.js")
+        .then(registration => registration.update().catch(() => {}))
+        .catch(error => console.warn(`${name} ne pourra pas être joué hors ligne : ${error}`));
 }
 
 async function start() {
