@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <QTimer>
+#include <QWidget>
 
 #include <emscripten/val.h>
 
@@ -24,7 +25,7 @@ void Announcer::Announce(QWidget *, const QString &text)
         return;
     // Emptied, then filled a moment later: the same outcome twice is said twice.
     region.set("textContent", val(""));
-    QTimer::singleShot(std::chrono::milliseconds(100), this, [region, said = text.toStdString()] {
-        region.set("textContent", val(said));
-    });
+    QTimer::singleShot(
+        std::chrono::milliseconds(100), this,
+        [region, said = text.toStdString()]() mutable { region.set("textContent", val(said)); });
 }
