@@ -4,9 +4,10 @@
 
 """Scores the page for the browser as Lighthouse does, served by nginx with
 the shipped configuration, in Debian's Chromium, on a phone (Lighthouse's
-own mobile emulation) and on a laptop (its desktop preset), and fails when the page is not served and described as it
-should be: best practices or SEO below 100, or one of the audits below
-failed. Performance and accessibility are only said.
+own mobile emulation) and on a laptop (its desktop preset), and fails when
+the page is not served and described as it should be: best practices or SEO
+below 100, or one of the audits below failed. Performance and accessibility
+are only said.
 
     lighthouse.py path/to/the/page's/folder
 

@@ -7,8 +7,8 @@ configuration we ship for it."""
 import os
 import pathlib
 import shutil
-import socket
 
+from .browser import answers, free_port
 from .processes import PROCESSES, scratch_folder, wait_for
 
 SHIPPED = pathlib.Path(__file__).resolve().parents[3] / "packaging/web/apache.conf"
@@ -39,20 +39,6 @@ DocumentRoot "{site}"
 MODULES = ("mpm_event", "authz_core", "mime", "dir", "rewrite", "headers", "filter", "deflate")
 
 
-def free_port():
-    with socket.socket() as probe:
-        probe.bind(("127.0.0.1", 0))
-        return probe.getsockname()[1]
-
-
-def answers(port):
-    try:
-        socket.create_connection(("127.0.0.1", port), timeout=1).close()
-        return True
-    except OSError:
-        return False
-
-
 def serve_with_apache(folder):
     """The address of Apache serving a copy of this folder, while the test
     runs. Started as root, Apache serves as www-data, which may not reach
@@ -61,6 +47,7 @@ def serve_with_apache(folder):
     os.chmod(scratch, 0o755)
     site = shutil.copytree(folder, os.path.join(scratch, "site"))
     port = free_port()
+    url = "http://127.0.0.1:%d/" % port
     config = os.path.join(scratch, "apache2.conf")
     with open(config, "w") as main:
         main.write(MAIN_CONFIG.format(
@@ -73,7 +60,7 @@ def serve_with_apache(folder):
     with open(log, "a") as errors:
         server = PROCESSES.start(["/usr/sbin/apache2", "-f", config, "-DFOREGROUND"],
                                  stderr=errors)
-    wait_for(lambda: server.poll() is not None or answers(port), "Apache's port")
+    wait_for(lambda: server.poll() is not None or answers(url), "Apache to answer")
     if server.poll() is not None:
         raise AssertionError("Apache ended:\n" + pathlib.Path(log).read_text())
-    return "http://127.0.0.1:%d/" % port
+    return url

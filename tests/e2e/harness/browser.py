@@ -18,6 +18,20 @@ from .processes import PROCESSES, scratch_folder, wait_for
 SHIPPED_CONFIGURATION = pathlib.Path(__file__).parents[3] / "packaging/web/nginx.conf"
 
 
+def free_port():
+    with socket.socket() as free:
+        free.bind(("127.0.0.1", 0))
+        return free.getsockname()[1]
+
+
+def answers(url):
+    try:
+        with urllib.request.urlopen(url):
+            return True
+    except OSError:
+        return False
+
+
 class Server:
     """Debian's nginx on the loopback address, serving a folder with the
     configuration shipped beside the page, while the test runs. Stopped, it
@@ -25,9 +39,7 @@ class Server:
 
     def __init__(self, folder):
         self.scratch = scratch_folder("nginx-")
-        with socket.socket() as free:
-            free.bind(("127.0.0.1", 0))
-            self.port = free.getsockname()[1]
+        self.port = free_port()
         self.url = "http://127.0.0.1:%d/" % self.port
         self.process = None
         self.start(folder)
@@ -50,14 +62,7 @@ class Server:
                 }}
             }}""")
         self.process = PROCESSES.start(["nginx", "-p", self.scratch, "-c", str(configuration)])
-        wait_for(self.answers, "nginx to answer")
-
-    def answers(self):
-        try:
-            with urllib.request.urlopen(self.url):
-                return True
-        except OSError:
-            return False
+        wait_for(lambda: answers(self.url), "nginx to answer")
 
     def bytes_sent(self):
         """All the server has sent so far, headers included."""
