@@ -31,8 +31,9 @@ from harness.tables import CONTROLS, HELP_TITLE, TITLE, layout, text
 
 FOLDER = NEXT_FOLDER = None  # set from the command line
 STATUS = "document.getElementById('status')"
-LOADED = ("(loading => loading && (loading.hidden || !%s.hidden))"
-          "(document.getElementById('loading'))" % STATUS)
+# Once the page is parsed so far as both: the program runs, or the page said why not.
+LOADED = ("((loading, status) => loading && status && (loading.hidden || !status.hidden))"
+          "(document.getElementById('loading'), %s)" % STATUS)
 SHADOW = "document.getElementById('qt-shadow-container').shadowRoot"
 WINDOW_TITLES = "[...%s.querySelectorAll('.window-name')].map(name => name.textContent)" % SHADOW
 HELP_CLIENT_AREA = """[...%s.querySelectorAll('.qt-window')]
