@@ -24,4 +24,7 @@ public:
     explicit Announcer(QWidget *window);
 
     void Announce(QWidget *source, const QString &text);
+    // Says a window that has just opened, as a screen reader says it where
+    // it is told of windows: its title, then its text.
+    void AnnounceOpened(QWidget *window);
 };

@@ -3,6 +3,7 @@
 
 #include "announcer.h"
 
+#include <QAccessible>
 #include <QString>
 #include <QTimer>
 #include <QWidget>
@@ -28,4 +29,18 @@ void Announcer::Announce(QWidget *, const QString &text)
     QTimer::singleShot(
         std::chrono::milliseconds(100), this,
         [region, said = text.toStdString()]() mutable { region.set("textContent", val(said)); });
+}
+
+// A page's screen reader is not told of Qt's windows: their title and their
+// texts are said through the live region instead.
+void Announcer::AnnounceOpened(QWidget *window)
+{
+    QString said = window->windowTitle() + QLatin1Char('.');
+    QAccessibleInterface *opened = QAccessible::queryAccessibleInterface(window);
+    for (int i = 0; opened && i < opened->childCount(); ++i) {
+        QAccessibleInterface *part = opened->child(i);
+        if (part->role() == QAccessible::StaticText)
+            said += QLatin1Char(' ') + part->text(QAccessible::Name);
+    }
+    Announce(window, said);
 }

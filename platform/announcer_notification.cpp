@@ -60,4 +60,8 @@ void Announcer::Announce(QWidget *, const QString &text)
     notification->show();
 }
 
+// The screen reader is told of every window that opens, and says it itself.
+void Announcer::AnnounceOpened(QWidget *)
+{}
+
 #include "announcer_notification.moc"

@@ -11,8 +11,13 @@
 #
 # The cache is keyed by the target, the Qt version and a hash of the
 # configuration (the configure options and the toolchain: MinGW-w64's file,
-# without its comments, or Emscripten's version); a stamp written last marks a
-# whole install. A folder without its stamp is built again from nothing.
+# without its comments, or Emscripten's version, the patches and the fonts'
+# characters); a stamp written last marks a whole install. A folder without
+# its stamp is built again from nothing.
+#
+# For the browser, the patches in packaging/web/qt-patches/ are applied over
+# Debian's, and the fonts Qt embeds keep only the characters that
+# packaging/web/qt-font-characters lists.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 source=$(cd "$here/.." && pwd)
@@ -32,7 +37,10 @@ case $target in
         options+=(-DCMAKE_TOOLCHAIN_FILE="$toolchain") ;;
     web)
         emscripten=$(dpkg-query -W -f='${Version}' emscripten)
-        key=$( (grep -v -e '^#' -e '^$' "$options_file"; echo "emscripten $emscripten") \
+        patches=("$source"/packaging/web/qt-patches/*.patch)
+        characters="$source/packaging/web/qt-font-characters"
+        key=$( (grep -v -e '^#' -e '^$' "$options_file"; echo "emscripten $emscripten"
+                cat "${patches[@]}"; grep -v -e '^#' -e '^$' "$characters") \
               | sha256sum | cut -c1-12) ;;
     *) echo "usage: $0 windows|web" >&2; exit 2 ;;
 esac
@@ -87,6 +95,19 @@ fi
 # the program's build asks for.
 SOURCE_DATE_EPOCH=$(dpkg-parsechangelog -l "$work/src/debian/changelog" -STimestamp)
 export SOURCE_DATE_EPOCH
+if [[ $target == web ]]; then
+    for patch in "${patches[@]}"; do
+        echo "== applying $(basename "$patch")" >&2
+        patch -d "$work/src" -p1 --no-backup-if-mismatch -s <"$patch"
+    done
+    # Every glyph, hint and layout rule of the characters kept stays as it was.
+    for font in "$work/src/src/3rdparty/wasm/"DejaVuSans*.ttf; do
+        pyftsubset "$font" --unicodes="$(grep -v -e '^#' -e '^$' "$characters" | paste -sd,)" \
+            --layout-features='*' --notdef-outline --name-IDs='*' --name-legacy \
+            --name-languages='*' --output-file="$font.kept"
+        mv "$font.kept" "$font"
+    done
+fi
 echo "== configuring Qt $version for $target into $prefix" >&2
 # The scratch folder's name stays out of the libraries; given through the
 # environment, it adds to the toolchain's flags.

@@ -34,7 +34,7 @@ windows=(g++-mingw-w64-x86-64-posix ninja-build dpkg-dev wine wine64 nsis zip un
 # its brotli module, and by Apache, and rated by Lighthouse from npm on Debian's Node.
 web=(emscripten ca-certificates ninja-build dpkg-dev zip git fonts-liberation chromium python3 python3-websocket
      imagemagick python3-brotli brotli gzip nginx-light libnginx-mod-http-brotli-static apache2-bin
-     nodejs npm)
+     nodejs npm fonttools)
 from_backports=(python3-spdx-tools)
 
 case "${1:-}" in

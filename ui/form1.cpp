@@ -87,4 +87,5 @@ void Form1::ShowHelp()
     if (!m_help)
         m_help = new Form2;
     m_help->showNormal();
+    m_controls.announcer->AnnounceOpened(m_help);
 }
