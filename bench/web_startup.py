@@ -8,7 +8,11 @@ in headless Chromium, each run in a fresh browser (nothing cached), the two
 alternating. The folder is the program's build for the browser, whose bench
 targets it builds first (scripts/web/package.sh makes it, on Debian 13):
 
-    web_startup.py build-web/target [RUNS]
+    web_startup.py build-web/target [RUNS [PEER_BUILD]]
+
+PEER_BUILD, a build of this tree against another Qt for the browser (one of
+Qt's default configuration, say: docs/web.md tells how), gives the peer
+instead, built there.
 
 Prints medians and their ratio; nothing here passes or fails on time.
 """
@@ -47,21 +51,24 @@ def main():
     if len(sys.argv) < 2:
         sys.exit(__doc__)
     build, runs = sys.argv[1], int(sys.argv[2]) if len(sys.argv) > 2 else 10
-    subprocess.run(["cmake", "--build", build, "--target", "bench_app", "bench_peer"],
-                   check=True, stdout=subprocess.DEVNULL)
-    folder = os.path.join(build, "bench")
+    peer_build = sys.argv[3] if len(sys.argv) > 3 else build
+    for folder, target in ((build, "bench_app"), (peer_build, "bench_peer")):
+        subprocess.run(["cmake", "--build", folder, "--target", target],
+                       check=True, stdout=subprocess.DEVNULL)
+    folders = {"bench_app": os.path.join(build, "bench"),
+               "bench_peer": os.path.join(peer_build, "bench")}
     times = {"bench_app": [], "bench_peer": []}
     for run in range(runs):
         order = sorted(times, reverse=run % 2 == 1)
         for name in order:
             # A server a run, since ending the browser ends what the test started.
-            times[name].append(first_frame_ms(Server(folder).url + name + ".html"))
+            times[name].append(first_frame_ms(Server(folders[name]).url + name + ".html"))
     app, peer = (statistics.median(times[name]) for name in ("bench_app", "bench_peer"))
     print("page start to first painted frame, %d alternating runs (median)" % runs)
     print("%-32s program %8.1f ms   peer %8.1f ms   ratio %.2f"
           % ("headless Chromium", app, peer, app / peer))
     for name in ("bench_app", "bench_peer"):
-        size = os.path.getsize(os.path.join(folder, name + ".wasm"))
+        size = os.path.getsize(os.path.join(folders[name], name + ".wasm"))
         print("%-32s %8.0f kB" % (name + ".wasm", size / 1024))
 
 

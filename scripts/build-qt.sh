@@ -17,7 +17,7 @@
 #
 # For the browser, the patches in packaging/web/qt-patches/ are applied over
 # Debian's, and the fonts Qt embeds keep only the characters that
-# packaging/web/qt-font-characters lists.
+# packaging/web/font-characters lists.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 source=$(cd "$here/.." && pwd)
@@ -38,7 +38,7 @@ case $target in
     web)
         emscripten=$(dpkg-query -W -f='${Version}' emscripten)
         patches=("$source"/packaging/web/qt-patches/*.patch)
-        characters="$source/packaging/web/qt-font-characters"
+        characters="$source/packaging/web/font-characters"
         key=$( (grep -v -e '^#' -e '^$' "$options_file"; echo "emscripten $emscripten"
                 cat "${patches[@]}"; grep -v -e '^#' -e '^$' "$characters") \
               | sha256sum | cut -c1-12) ;;
@@ -103,7 +103,7 @@ if [[ $target == web ]]; then
     # Every glyph, hint and layout rule of the characters kept stays as it was.
     for font in "$work/src/src/3rdparty/wasm/"DejaVuSans*.ttf; do
         pyftsubset "$font" --unicodes="$(grep -v -e '^#' -e '^$' "$characters" | paste -sd,)" \
-            --layout-features='*' --notdef-outline --name-IDs='*' --name-legacy \
+            --layout-features='*' --notdef-outline --name-IDs='*' --name-legacy --drop-tables+=FFTM \
             --name-languages='*' --output-file="$font.kept"
         mv "$font.kept" "$font"
     done

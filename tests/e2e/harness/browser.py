@@ -73,6 +73,11 @@ class Server:
         PROCESSES.end(self.process)
 
 
+KEYS = {"Space": (" ", "Space", 32, " "), "Enter": ("Enter", "Enter", 13, "\r"),
+        "Tab": ("Tab", "Tab", 9, ""), "F10": ("F10", "F10", 121, ""),
+        "Right": ("ArrowRight", "ArrowRight", 39, ""), "Down": ("ArrowDown", "ArrowDown", 40, "")}
+
+
 class Chromium:
     """One page of a headless Chromium of the test's own, in this language,
     its viewport this size in CSS pixels."""
@@ -118,9 +123,17 @@ class Chromium:
             raise AssertionError("%s: %s" % (expression, answer["exceptionDetails"]))
         return answer["result"].get("value")
 
+    def press(self, *keys):
+        """Each key pressed and let go, as a keyboard sends it: (key, code, key code, text)."""
+        for key in keys:
+            key, code, number, typed = KEYS[key]
+            self.send("Input.dispatchKeyEvent", type="keyDown", key=key, code=code,
+                      windowsVirtualKeyCode=number, text=typed)
+            self.send("Input.dispatchKeyEvent", type="keyUp", key=key, code=code,
+                      windowsVirtualKeyCode=number)
+
     def press_space(self):
-        self.send("Input.dispatchKeyEvent", type="keyDown", key=" ", code="Space", text=" ")
-        self.send("Input.dispatchKeyEvent", type="keyUp", key=" ", code="Space")
+        self.press("Space")
 
     def emulate(self, width, height, touch):
         """A device's screen, in CSS pixels; one with touch lays pages out as phones do."""
