@@ -68,7 +68,12 @@ function measureWindow() {
 const titleBarWords = ["", "Restaurer", "Agrandir", "Fermer"];
 function describeTitleBars(qtScreen) {
     const style = document.createElement("style");
-    style.textContent = ".title-bar > .image-button:first-child img { image-rendering: pixelated; }";
+    // An inactive window's title reads as well as an active one's, in grey
+    // rather than faded; its buttons fade.
+    style.textContent = ".title-bar > .image-button:first-child img { image-rendering: pixelated; }"
+        + " .qt-window.inactive .title-bar { opacity: 1; }"
+        + " .qt-window.inactive .title-bar .window-name { color: #595959; }"
+        + " .qt-window.inactive .title-bar .image-button { opacity: 0.35; }";
     qtScreen.append(style);
     const describe = () => qtScreen.querySelectorAll(".title-bar").forEach(bar =>
         bar.querySelectorAll(".image-button img:not([alt])").forEach((image, index) => {
@@ -76,6 +81,18 @@ function describeTitleBars(qtScreen) {
         }));
     describe();
     new MutationObserver(describe).observe(qtScreen, { childList: true, subtree: true });
+}
+
+// Qt's keyboard field takes the keys of controls that take text, which the
+// program has none of: screen readers leave it out, and the page's focus
+// follows the controls themselves.
+function leaveOutKeyboardField() {
+    for (const field of document.body.querySelectorAll(":scope > input")) {
+        if (!("data-qinputcontext" in field))
+            continue;
+        field.setAttribute("aria-hidden", "true");
+        field.tabIndex = -1;
+    }
 }
 
 // The program takes no text: a paste is not refused, only left unused
@@ -168,6 +185,7 @@ async function start() {
         // The program has made its screen and windows.
         const qtScreen = document.getElementById("qt-shadow-container").shadowRoot;
         describeTitleBars(qtScreen);
+        leaveOutKeyboardField();
         requestAnimationFrame(measureWindow);
         // Screen readers read the game from its start: Qt's switch for them,
         // a button in English that only they would find, is pressed for them.

@@ -95,13 +95,23 @@ class Page:
         return "".join(node.get("name", {}).get("value", "") for node in nodes
                        if node["role"]["value"] == "StaticText")
 
-    def axe_violations(self, rule):
-        """The elements axe-core, the version tests/web pins, finds against this rule."""
+    def axe_violations(self, rule=None):
+        """The elements axe-core, the version tests/web pins, finds against
+        this rule, or against any, with the rule's name."""
         self.browser.evaluate(AXE.read_text())
         found = self.browser.evaluate(
-            "axe.run({runOnly: ['%s']}).then(result => result.violations"
-            ".flatMap(rule => rule.nodes.map(node => node.target.join(' '))))" % rule)
+            "axe.run(%s).then(result => result.violations.flatMap(rule =>"
+            " rule.nodes.map(node => rule.id + ' ' + node.target.join(' '))))"
+            % ("{runOnly: ['%s']}" % rule if rule else ""))
         return found
+
+    def focused(self):
+        """The role and name of what has the focus, as Chromium's accessibility tree has it."""
+        return [(node["role"]["value"], node.get("name", {}).get("value"))
+                for node in self.browser.send("Accessibility.getFullAXTree")["nodes"]
+                if not node.get("ignored") and any(
+                    known["name"] == "focused" and known["value"]["value"]
+                    for known in node.get("properties", []))]
 
     def errors(self):
         """What the page reported as errors to its console, or threw."""
@@ -111,12 +121,16 @@ class Page:
                 or event["method"] == "Runtime.consoleAPICalled" and event["params"]["type"] == "error"]
 
     def corners(self, role):
-        """[(name or value, corner)] of the elements of this role in the accessibility tree."""
+        """[(name or value, corner)] of the elements of this role in the
+        accessibility tree; of a text, the corner of the element it is in."""
         found = []
-        for node in self.browser.send("Accessibility.getFullAXTree")["nodes"]:
+        nodes = self.browser.send("Accessibility.getFullAXTree")["nodes"]
+        by_id = {node["nodeId"]: node for node in nodes}
+        for node in nodes:
             if not node.get("ignored") and node["role"].get("value") == role:
                 said = node.get("name", {}).get("value") or node.get("value", {}).get("value")
-                border = self.browser.send("DOM.getBoxModel", backendNodeId=node[
+                element = by_id[node["parentId"]] if role == "StaticText" else node
+                border = self.browser.send("DOM.getBoxModel", backendNodeId=element[
                     "backendDOMNodeId"])["model"]["border"]
                 found.append((said or "", (round(border[0]), round(border[1]))))
         return found
@@ -125,17 +139,15 @@ class Page:
         x, y = wait_for(lambda: dict(self.corners(role)).get(name), "%s %s" % (role, name))
         (self.browser.tap if self.touch else self.browser.click)(x + at[0], y + at[1])
 
-    def choose_only_entry(self, menu):
-        """The open menu shows in the tree, but not its entry: it is clicked where it shows."""
+    def choose(self, menu, entry):
         self.click("menuitem", menu)
-        wait_for(lambda: len(self.corners("menubar")) > 1, "the menu " + menu)
-        self.click("menubar", "", at=(10, 10))
+        self.click("menuitem", entry)
 
     def texts(self):
         """Each control's text, by the name the layout table gives the place it is at."""
         x, y = dict(self.corners("button"))[text("play")]
         x, y = x - CONTROLS["Command1"][0], y - CONTROLS["Command1"][1]
-        at = {(cx - x, cy - y): said for role in ("button", "textbox")
+        at = {(cx - x, cy - y): said for role in ("button", "StaticText", "image")
               for said, (cx, cy) in self.corners(role)}
         shown = {name: at.get(place[:2]) for name, place in CONTROLS.items()}
         self.browser.screenshot(self.shot)
@@ -158,21 +170,31 @@ class WebPageTest(unittest.TestCase):
             won += "7" in reels
             said = text("won" if "7" in reels else "lost", *reels)
             wait_for(lambda: self.page.announced() == said, "the page to say " + said)
-            self.assertEqual((shown["lblWins"], shown["coins"]), (text("wins", won), "7" in reels))
+            self.assertEqual((shown["lblWins"], shown["coins"], shown["Image1"]),
+                             (text("wins", won), "7" in reels,
+                              text("picture") if "7" in reels else None))
             self.assertTrue(shows_rate(shown["lblRate"], won, played), shown["lblRate"])
             if "7" in reels:
                 return played, won
             self.assertLess(played, 100, "no win in 100 games")
 
     def test_a_session_of_play(self):
-        self.play_a_session(Page(Server(FOLDER)))
+        """Played with the keyboard alone but for a few clicks on Jouer."""
+        page = Page(Server(FOLDER))
+        browser = page.browser
+        self.play_a_session(page, lambda: browser.press("F10", "Down", "Enter"),
+                            lambda: browser.press("F10", "Right", "Down", "Enter"),
+                            lambda: browser.press("Space"), lambda: browser.press("Tab", "Space"))
 
     def test_a_session_by_touch_on_a_phone(self):
         page = Page(Server(FOLDER), device=PHONE_SIDEWAYS)
         self.assertEqual(page.axe_violations("target-size"), [])
-        self.play_a_session(page)
+        self.play_a_session(page, lambda: page.choose("Horloge", "Date"),
+                            lambda: page.choose("?", "Aide"),
+                            lambda: page.click("button", text("quit")),
+                            lambda: page.click("button", text("end")))
 
-    def play_a_session(self, page):
+    def play_a_session(self, page, ask_date, ask_help, quit_help, end):
         self.page = page
         browser = page.browser
         self.assertEqual(browser.evaluate("[document.title, document.documentElement.lang]"),
@@ -181,11 +203,13 @@ class WebPageTest(unittest.TestCase):
         self.assertEqual(browser.evaluate(
             "[progress.value, percent.textContent, stalled.hidden]"), [100, "100 %", True])
         shown = page.texts()
-        # Every control the layout tables is at its place, but the picture,
-        # which Qt gives no element. (Where the window stands is the widget
-        # tests': Qt's own platform places it in the page as asked.)
-        self.assertEqual([name for name, said in shown.items() if said is None], ["Image1"])
+        # Every control the layout tables is at its place but those that
+        # show nothing yet. (Where the window stands is the widget tests':
+        # Qt's own platform places it in the page as asked.)
+        self.assertEqual([name for name, said in shown.items() if said is None],
+                         ["Label1", "Label2", "Label3", "Label6", "Image1"])
         played, won = self.play_to_a_win(browser.press_space, 0, 0)
+        self.assertEqual(page.focused(), [("button", text("play"))])
         self.play_to_a_win(lambda: page.click("button", text("play")), played, won)
         self.assertEqual(page.errors(), [])
         # The bell rang, in the audio the page may play after the first key.
@@ -198,22 +222,26 @@ class WebPageTest(unittest.TestCase):
         self.assertIn(first, [(asked + datetime.timedelta(seconds=s)).strftime("%H:%M:%S")
                               for s in (-1, 0, 1)])
         wait_for(lambda: page.texts()["Label5"] != first, "the clock to tick")
-        page.choose_only_entry("Horloge")
+        ask_date()
         today = datetime.date.today().strftime("%d/%m/%Y")
         wait_for(lambda: page.texts()["Label6"] == today, "today's date")
         wait_for(lambda: page.announced() == today, "the page to say the date")
+        wait_for(lambda: page.focused() == [("button", text("play"))], "the focus back on Jouer")
 
-        page.choose_only_entry("?")
+        ask_help()
         wait_for(lambda: HELP_TITLE in browser.evaluate(WINDOW_TITLES), "the help window")
-        if page.touch:  # Quitter's element sits elsewhere: it is tapped where it shows
-            x, y = browser.evaluate(HELP_CLIENT_AREA)
-            left, top = layout("Form2")["Command1"][:2]
-            browser.tap(x + left + 10, y + top + 10)
-        else:
-            browser.press_space()  # on Quitter, which has the focus
+        said = "%s. %s" % (HELP_TITLE, text("help"))
+        wait_for(lambda: page.announced() == said, "the page to say the help window")
+        wait_for(lambda: page.focused() == [("button", text("quit"))], "the focus on Quitter")
+        # Quitter's element is over Quitter, in the help window's client area.
+        x, y = browser.evaluate(HELP_CLIENT_AREA)
+        left, top = layout("Form2")["Command1"][:2]
+        self.assertIn((text("quit"), (round(x) + left, round(y) + top)), page.corners("button"))
+        self.assertEqual(page.axe_violations(), [])
+        quit_help()
         wait_for(lambda: HELP_TITLE not in browser.evaluate(WINDOW_TITLES),
                  "the help window to close")
-        page.click("button", text("end"))
+        end()
         wait_for(lambda: "Partie terminée" in browser.evaluate(STATUS + ".textContent"),
                  "the page to say the game is over")
 

@@ -5,9 +5,9 @@
 """Scores the page for the browser as Lighthouse does, served by nginx with
 the shipped configuration, in Debian's Chromium, on a phone (Lighthouse's
 own mobile emulation) and on a laptop (its desktop preset), and fails when
-the page is not served and described as it should be: best practices or SEO
-below 100, or one of the audits below failed. Performance and accessibility
-are only said.
+the page is not served, described and made usable as it should be:
+accessibility, best practices or SEO below 100, or one of the audits below
+failed. Performance is only said.
 
     lighthouse.py path/to/the/page's/folder
 
@@ -28,7 +28,7 @@ from harness.processes import (PROCESSES, end_all_when_stopped,  # noqa: E402
 LIGHTHOUSE = HERE / "node_modules" / ".bin" / "lighthouse"
 DEVICES = {"phone": [], "laptop": ["--preset=desktop"]}
 CATEGORIES = ("performance", "accessibility", "best-practices", "seo")
-FULL_MARKS = ("best-practices", "seo")
+FULL_MARKS = ("accessibility", "best-practices", "seo")
 # Whatever the scores: the files compressed and kept in the browser's cache,
 # nothing in the head that holds the first paint back, a viewport for
 # phones and a description for search engines. By the audits' names, which
