@@ -27,9 +27,11 @@ def dump(label):
     print("  live:", page.announced())
 dump("loaded")
 for step in sys.argv[2:]:
-    keys = step.split("+")
+    keys = ["js"] if step.startswith("js ") else step.split("+")
     if keys[0] == "click":
         page.click(keys[1], keys[2])
+    elif keys[0] == "js":
+        print("JS:", b.evaluate(step[3:])); continue
     elif keys[0] == "shot":
         b.screenshot(keys[1])
     elif keys[0] == "axe":

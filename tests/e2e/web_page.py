@@ -109,7 +109,7 @@ class Page:
         """The role and name of what has the focus, as Chromium's accessibility tree has it."""
         return [(node["role"]["value"], node.get("name", {}).get("value"))
                 for node in self.browser.send("Accessibility.getFullAXTree")["nodes"]
-                if not node.get("ignored") and any(
+                if not node.get("ignored") and node["role"]["value"] != "RootWebArea" and any(
                     known["name"] == "focused" and known["value"]["value"]
                     for known in node.get("properties", []))]
 
@@ -202,6 +202,7 @@ class WebPageTest(unittest.TestCase):
         # The progress bar went to its end, counting the program's own bytes.
         self.assertEqual(browser.evaluate(
             "[progress.value, percent.textContent, stalled.hidden]"), [100, "100 %", True])
+        wait_for(lambda: page.texts()["Label5"], "the time")
         shown = page.texts()
         # Every control the layout tables is at its place but those that
         # show nothing yet. (Where the window stands is the widget tests':
