@@ -11,7 +11,7 @@ targets it builds first (scripts/web/package.sh makes it, on Debian 13):
     web_startup.py build-web/target [RUNS [PEER_BUILD]]
 
 PEER_BUILD, a build of this tree against another Qt for the browser (one of
-Qt's default configuration, say: docs/web.md tells how), gives the peer
+Qt's default configuration, say: CONTRIBUTING.md tells how), gives the peer
 instead, built there.
 
 Prints medians and their ratio; nothing here passes or fails on time.
