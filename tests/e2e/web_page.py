@@ -182,7 +182,13 @@ class WebPageTest(unittest.TestCase):
         """Played with the keyboard alone but for a few clicks on Jouer."""
         page = Page(Server(FOLDER))
         browser = page.browser
-        self.play_a_session(page, lambda: browser.press("F10", "Down", "Enter"),
+
+        def ask_date():
+            browser.press("F10", "Down")
+            wait_for(lambda: page.focused() == [("menuitem", "Date")], "the focus on Date")
+            browser.press("Enter")
+
+        self.play_a_session(page, ask_date,
                             lambda: browser.press("F10", "Right", "Down", "Enter"),
                             lambda: browser.press("Space"), lambda: browser.press("Tab", "Space"))
 
